@@ -1,0 +1,24 @@
+#include "cli/command_registry.h"
+
+#include "cli/commands/commands.h"
+
+namespace listrider::cli {
+
+std::vector<std::unique_ptr<Command>> MakeCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(MakeConfigCommand());
+    return commands;
+}
+
+Command* FindCommand(const std::vector<std::unique_ptr<Command>>& commands, std::string_view name)
+{
+    for (const auto& command : commands) {
+        if (command->Name() == name) {
+            return command.get();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace listrider::cli

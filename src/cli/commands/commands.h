@@ -1,0 +1,12 @@
+// Factories of the commands; the registry lists them in help order.
+#pragma once
+
+#include <memory>
+
+#include "cli/command.h"
+
+namespace listrider::cli {
+
+std::unique_ptr<Command> MakeConfigCommand();
+
+} // namespace listrider::cli

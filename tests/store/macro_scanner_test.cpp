@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "store/macro_scanner.h"
+
+namespace listrider::store {
+namespace {
+
+TEST(MacroScannerTest, HandsEveryClosedTokenToTheResolver)
+{
+    std::vector<std::u16string> seen;
+    const MacroResolver resolve = [&seen](std::u16string_view token) {
+        seen.emplace_back(token);
+        return token == u"|A|" ? std::u16string(u"<a>") : u"[" + std::u16string(token) + u"]";
+    };
+
+    struct Case
+    {
+        std::u16string text;
+        std::u16string expected;
+    };
+
+    const std::vector<Case> cases = {
+        {u"a|b", u"a|b"},
+        {u"|A|B|", u"<a>B|"},
+        {u"||", u"[||]"},
+        {u"x|A|y|Z|z", u"x<a>y[|Z|]z"},
+        {u"no macros", u"no macros"},
+        {u"", u""},
+        {u"|", u"|"},
+        {u"end|A|", u"end<a>"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SubstituteMacros(c.text, resolve), c.expected);
+    }
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"|A|", u"||", u"|A|", u"|Z|", u"|A|"}));
+}
+
+TEST(MacroScannerTest, ResolvedValuesAreNotScannedAgain)
+{
+    const MacroResolver resolve = [](std::u16string_view) {
+        return std::u16string(u"|X|");
+    };
+    EXPECT_EQ(SubstituteMacros(u"|A||B|", resolve), u"|X||X|");
+    const NarrowMacroResolver narrow = [](std::string_view token) {
+        return std::string(token.size(), '*');
+    };
+    EXPECT_EQ(SubstituteMacros(std::string_view("a|bc|d|"), narrow), "a****d|");
+}
+
+} // namespace
+} // namespace listrider::store
