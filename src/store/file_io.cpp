@@ -52,7 +52,9 @@ std::string TemporaryName(const fs::path& file)
 {
     static thread_local std::mt19937 generator{std::random_device{}()};
     std::uniform_int_distribution<unsigned> digits(0, 999999);
-    return "." + file.filename().string() + ".tmp" + std::to_string(digits(generator));
+    std::string name(".");
+    name.append(file.filename().string()).append(".tmp").append(std::to_string(digits(generator)));
+    return name;
 }
 
 bool WriteAll(int fd, std::string_view text)

@@ -80,15 +80,18 @@ LineList LineList::FromText(std::string text)
             pos = lf + 1;
             continue;
         }
-        std::size_t write = lineStart;
-        if (std::memchr(data + lineStart, '\r', lf - lineStart) != nullptr) {
-            for (std::size_t i = lineStart; i < lf; ++i) {
+        std::size_t contentEnd = lf;
+        while (contentEnd > lineStart && data[contentEnd - 1] == '\r') {
+            --contentEnd; // the CRs before the line end
+        }
+        std::size_t write = contentEnd;
+        if (std::memchr(data + lineStart, '\r', contentEnd - lineStart) != nullptr) {
+            write = lineStart;
+            for (std::size_t i = lineStart; i < contentEnd; ++i) {
                 if (data[i] != '\r') {
                     data[write++] = data[i];
                 }
             }
-        } else {
-            write = lf;
         }
         if (endsLine || write > lineStart) {
             list.m_lines.emplace_back(data + lineStart, write - lineStart);

@@ -7,11 +7,11 @@
 
 namespace listrider::store {
 
-/// Returns the value of one macro token, both bars included ("|ProgramName|").
-using MacroResolver = std::function<std::u16string(std::u16string_view token)>;
+/// Appends the value of one macro token, both bars included ("|ProgramName|"), to `out`.
+using MacroResolver = std::function<void(std::u16string_view token, std::u16string& out)>;
 
 /// As MacroResolver, for texts in the code page.
-using NarrowMacroResolver = std::function<std::string(std::string_view token)>;
+using NarrowMacroResolver = std::function<void(std::string_view token, std::string& out)>;
 
 /// Returns the text with every macro token replaced by the resolver's value. A token runs from a
 /// '|' to the next '|'; two adjacent bars are a token with an empty name; a token still open at

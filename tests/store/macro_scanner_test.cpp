@@ -8,9 +8,9 @@ namespace {
 TEST(MacroScannerTest, HandsEveryClosedTokenToTheResolver)
 {
     std::vector<std::u16string> seen;
-    const MacroResolver resolve = [&seen](std::u16string_view token) {
+    const MacroResolver resolve = [&seen](std::u16string_view token, std::u16string& out) {
         seen.emplace_back(token);
-        return token == u"|A|" ? std::u16string(u"<a>") : u"[" + std::u16string(token) + u"]";
+        out += token == u"|A|" ? std::u16string(u"<a>") : u"[" + std::u16string(token) + u"]";
     };
 
     struct Case
@@ -37,14 +37,22 @@ TEST(MacroScannerTest, HandsEveryClosedTokenToTheResolver)
 
 TEST(MacroScannerTest, ResolvedValuesAreNotScannedAgain)
 {
-    const MacroResolver resolve = [](std::u16string_view) {
-        return std::u16string(u"|X|");
-    };
+    const MacroResolver resolve = [](std::u16string_view, std::u16string& out) { out += u"|X|"; };
     EXPECT_EQ(SubstituteMacros(u"|A||B|", resolve), u"|X||X|");
-    const NarrowMacroResolver narrow = [](std::string_view token) {
-        return std::string(token.size(), '*');
+    const NarrowMacroResolver narrow = [](std::string_view token, std::string& out) {
+        out.append(token.size(), '*');
     };
     EXPECT_EQ(SubstituteMacros(std::string_view("a|bc|d|"), narrow), "a****d|");
+}
+
+TEST(MacroScannerTest, WideBarsAreFoundOnlyAtCharacterBoundaries)
+{
+    // U+7C41 and U+417C hold the byte of '|' without being bars.
+    const std::u16string text = u"\u7C41|A|\u417C|B";
+    const MacroResolver resolve = [](std::u16string_view token, std::u16string& out) {
+        out += u"<" + std::u16string(token.substr(1, token.size() - 2)) + u">";
+    };
+    EXPECT_EQ(SubstituteMacros(text, resolve), u"\u7C41<A>\u417C|B");
 }
 
 } // namespace

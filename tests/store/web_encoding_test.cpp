@@ -1,3 +1,7 @@
+#include <cctype>
+#include <cstdio>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "store/web_encoding.h"
@@ -29,6 +33,37 @@ TEST(WebEncodingTest, UrlEncodeKeepsTheUnreservedBytes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.encoded);
         EXPECT_EQ(UrlEncode(c.text, c.percentSpace), c.encoded);
+    }
+}
+
+TEST(WebEncodingTest, UrlEncodeMatchesTheByteRuleOnRandomTexts)
+{
+    const auto reference = [](std::string_view text, bool percentSpace) {
+        std::string out;
+        for (const char ch : text) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (std::isalnum(c) != 0 && c < 128) {
+                out.push_back(ch);
+            } else if (ch == '*' || ch == '-' || ch == '.' || ch == '@' || ch == '_') {
+                out.push_back(ch);
+            } else if (ch == ' ' && !percentSpace) {
+                out.push_back('+');
+            } else {
+                char hex[4];
+                std::snprintf(hex, sizeof hex, "%%%02X", c);
+                out += hex;
+            }
+        }
+        return out;
+    };
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round) {
+        std::string text(random() % 300, '\0');
+        for (char& c : text) {
+            c = static_cast<char>(random() & 0xFF);
+        }
+        ASSERT_EQ(UrlEncode(text, false), reference(text, false));
+        ASSERT_EQ(UrlEncode(text, true), reference(text, true));
     }
 }
 
