@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include "cli/cli_app.h"
+#include "store/numbers.h"
 
 int main(int argc, char** argv)
 {
+    // The number rules follow the user's numeric locale, read once at start.
+    listrider::store::LocaleDecimalSeparator();
     std::vector<std::string> args(argv + 1, argv + argc);
     const bool interactive = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1;
     try {

@@ -37,7 +37,9 @@ TEST(MacroScannerTest, HandsEveryClosedTokenToTheResolver)
 
 TEST(MacroScannerTest, ResolvedValuesAreNotScannedAgain)
 {
-    const MacroResolver resolve = [](std::u16string_view, std::u16string& out) { out += u"|X|"; };
+    const MacroResolver resolve = [](std::u16string_view, std::u16string& out) {
+        out += u"|X|";
+    };
     EXPECT_EQ(SubstituteMacros(u"|A||B|", resolve), u"|X||X|");
     const NarrowMacroResolver narrow = [](std::string_view token, std::string& out) {
         out.append(token.size(), '*');
