@@ -80,7 +80,7 @@ fs::path WriteTarget(const fs::path& file)
 {
     std::error_code ec;
     if (fs::is_symlink(file, ec)) {
-        const fs::path target = fs::canonical(file, ec);
+        fs::path target = fs::canonical(file, ec);
         if (!ec) {
             return target;
         }

@@ -34,6 +34,8 @@ public:
     /// its CR LF is kept when it is not empty.
     static LineList FromText(std::string text);
 
+    // NOLINTBEGIN(readability-identifier-naming): the standard container names, for range-for
+    // and the standard algorithms.
     std::size_t size() const { return m_lines.size(); }
 
     bool empty() const { return m_lines.empty(); }
@@ -53,6 +55,7 @@ public:
 
     void push_back(std::string_view line);
     void clear();
+    // NOLINTEND(readability-identifier-naming)
 
     /// Replaces the line at `index`.
     void Set(std::size_t index, std::string_view line);

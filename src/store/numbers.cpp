@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include <langinfo.h>
-#include <locale.h>
 
 #include "store/text_helpers.h"
 
