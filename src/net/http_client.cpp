@@ -88,6 +88,23 @@ bool IsWebAddress(std::string_view url)
     return store::StartsWithNoCase(url, "http://") || store::StartsWithNoCase(url, "https://");
 }
 
+// Returns whether the address is an http or https URL with a host that libcurl can use.
+bool IsUsableWebAddress(const std::string& url)
+{
+    if (!IsWebAddress(url)) {
+        return false;
+    }
+    std::unique_ptr<CURLU, UrlDeleter> parsed(curl_url());
+    char* host = nullptr;
+    if (parsed == nullptr || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        curl_url_get(parsed.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK) {
+        return false;
+    }
+    const bool hasHost = host != nullptr && host[0] != '\0';
+    curl_free(host);
+    return hasHost;
+}
+
 store::Error TransportError(CURLcode code, const char* detail)
 {
     const std::string text = detail[0] != '\0' ? detail : curl_easy_strerror(code);
@@ -143,7 +160,7 @@ store::Result<void> HttpClient::Start(Method method)
     if (m_thread.joinable()) {
         m_thread.join();
     }
-    if (!IsWebAddress(options.url) || !ResolveLocation(options.url, options.url)) {
+    if (!IsUsableWebAddress(options.url)) {
         m_busy = false;
         m_reasonPhrase = "Invalid URL";
         return MakeError(ErrorKind::Malformed, "Invalid URL", options.url);
@@ -247,7 +264,7 @@ store::Result<void> HttpClient::Perform(Method method)
             outcome = MakeError(ErrorKind::Malformed, "Too many redirects", m_location);
             break;
         }
-        if (!IsWebAddress(m_location) || !ResolveLocation(m_location, m_location)) {
+        if (!IsUsableWebAddress(m_location)) {
             outcome = MakeError(ErrorKind::Unsupported, "Redirect to an unsupported address", m_location);
             break;
         }
