@@ -81,7 +81,8 @@ store::Result<void> FtpClient::Open()
             outcome = greeting.GetError();
         } else if (m_lastCode / 100 != 2) {
             m_control.Close();
-            outcome = MakeError(ErrorKind::Refused, "Refused: " + greeting.Value(), std::to_string(m_lastCode));
+            outcome =
+                MakeError(ErrorKind::Refused, "Refused: " + greeting.Value(), std::to_string(m_lastCode));
         }
     }
     if (onSessionConnected) {
@@ -145,7 +146,8 @@ store::Result<std::int64_t> FtpClient::Size()
     }
     const std::string& text = reply.Value();
     const std::size_t space = text.rfind(' ');
-    return static_cast<std::int64_t>(std::atoll(text.substr(space == std::string::npos ? 0 : space + 1).c_str()));
+    return static_cast<std::int64_t>(
+        std::atoll(text.substr(space == std::string::npos ? 0 : space + 1).c_str()));
 }
 
 store::Result<void> FtpClient::OpenData(LineConnection& data, LineConnection& listener)
@@ -160,11 +162,12 @@ store::Result<void> FtpClient::OpenData(LineConnection& data, LineConnection& li
         int h[4] = {};
         int p[2] = {};
         if (open == std::string::npos ||
-            std::sscanf(text.c_str() + open, "(%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p[0], &p[1]) != 6) {
+            std::sscanf(
+                text.c_str() + open, "(%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p[0], &p[1]) != 6) {
             return MakeError(ErrorKind::Malformed, "Unreadable passive reply", text);
         }
-        const std::string address = std::to_string(h[0]) + "." + std::to_string(h[1]) + "." + std::to_string(h[2]) +
-                                    "." + std::to_string(h[3]);
+        const std::string address = std::to_string(h[0]) + "." + std::to_string(h[1]) + "." +
+                                    std::to_string(h[2]) + "." + std::to_string(h[3]);
         return data.Connect(address, std::to_string(p[0] * 256 + p[1]), localAddr, timeout);
     }
     const std::string local = m_control.LocalAddress();

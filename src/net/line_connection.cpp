@@ -1,8 +1,9 @@
 #include "net/line_connection.h"
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
+
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -382,8 +383,8 @@ std::string LineConnection::LocalAddress() const
     sockaddr_in local{};
     socklen_t length = sizeof local;
     char text[INET_ADDRSTRLEN] = {};
-    if (::getsockname(m_fd, reinterpret_cast<sockaddr*>(&local), &length) != 0 || local.sin_family != AF_INET ||
-        ::inet_ntop(AF_INET, &local.sin_addr, text, sizeof text) == nullptr) {
+    if (::getsockname(m_fd, reinterpret_cast<sockaddr*>(&local), &length) != 0 ||
+        local.sin_family != AF_INET || ::inet_ntop(AF_INET, &local.sin_addr, text, sizeof text) == nullptr) {
         return "127.0.0.1";
     }
     return text;

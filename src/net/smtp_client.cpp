@@ -2,6 +2,7 @@
 
 #include <array>
 #include <ctime>
+
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <unistd.h>
@@ -184,7 +185,7 @@ std::uint16_t SmtpClient::Command(const std::string& line, int expected, Reply* 
     }
     // Credentials never reach the transcript; the command word stays readable.
     const std::size_t space = line.rfind(' ');
-    m_transcript.push_back("> " + (!secret ? line
+    m_transcript.push_back("> " + (!secret                      ? line
                                    : space == std::string::npos ? std::string("********")
                                                                 : line.substr(0, space) + " ********"));
     if (store::Result<void> sent = m_connection.Send(line + "\r\n", timeout); !sent) {
@@ -272,7 +273,10 @@ std::uint16_t SmtpClient::Auth()
     case SmtpAuth::None:
         break;
     case SmtpAuth::Plain:
-        error = Command("AUTH PLAIN " + Base64Line(std::string(1, '\0') + username + '\0' + password), 235, nullptr, true);
+        error = Command("AUTH PLAIN " + Base64Line(std::string(1, '\0') + username + '\0' + password),
+                        235,
+                        nullptr,
+                        true);
         break;
     case SmtpAuth::Login:
         error = Command("AUTH LOGIN", 334);
@@ -287,8 +291,10 @@ std::uint16_t SmtpClient::Auth()
         Reply challenge;
         error = Command("AUTH CRAM-MD5", 334, &challenge);
         if (error == 0) {
-            const std::string text = challenge.lines.back().size() > 4 ? challenge.lines.back().substr(4) : "";
-            error = Command(Base64Line(CramMd5Answer(username, password, Base64Decode(text))), 235, nullptr, true);
+            const std::string text =
+                challenge.lines.back().size() > 4 ? challenge.lines.back().substr(4) : "";
+            error = Command(
+                Base64Line(CramMd5Answer(username, password, Base64Decode(text))), 235, nullptr, true);
         }
         break;
     }

@@ -56,9 +56,9 @@ class SmtpClient
 {
 public:
     std::string host;
-    std::string port = "25";      ///< "smtp" is taken as 25; "465" means TLS from the start
-    std::string localAddr;        ///< "0.0.0.0" or empty: any
-    std::string signOn;           ///< the HELO/EHLO name; empty: the computer's host name
+    std::string port = "25"; ///< "smtp" is taken as 25; "465" means TLS from the start
+    std::string localAddr;   ///< "0.0.0.0" or empty: any
+    std::string signOn;      ///< the HELO/EHLO name; empty: the computer's host name
     std::string username;
     std::string password;
     SmtpAuth authType = SmtpAuth::None; ///< may be changed by onResponse while the session opens

@@ -1,10 +1,9 @@
-#include "net/smtp_client.h"
-
 #include <algorithm>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
 
+#include "net/smtp_client.h"
 #include "support/peer_process.h"
 #include "support/temp_dir.h"
 
@@ -58,6 +57,7 @@ TEST(SmtpClientTest, AuthChoiceFollowsTheServersList)
         {"250-SIZE 1000", SmtpAuth::None},
         {"250 AUTH GSSAPI", SmtpAuth::None},
     };
+
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         EXPECT_EQ(ChooseAuthType(c.line, SmtpAuth::None), c.expected);
@@ -68,8 +68,9 @@ TEST(SmtpClientTest, AuthenticatesWithPlainOrLoginAndSendsTheMessage)
 {
     for (const bool withoutPlain : {false, true}) {
         SCOPED_TRACE(withoutPlain ? "server offers LOGIN only" : "server offers LOGIN and PLAIN");
-        PeerProcess peer(PeerScript(), withoutPlain ? std::vector<std::string>{"--exclude", "PLAIN"}
-                                                    : std::vector<std::string>{});
+        PeerProcess peer(PeerScript(),
+                         withoutPlain ? std::vector<std::string>{"--exclude", "PLAIN"}
+                                      : std::vector<std::string>{});
         ASSERT_GT(peer.Port(), 0) << "the SMTP peer did not start";
         SmtpClient client;
         Prepare(client, peer.Port());
@@ -100,7 +101,9 @@ TEST(SmtpClientTest, NoAuthenticationGreetsWithHeloAndReportsARefusedRecipient)
     Prepare(client, peer.Port());
     client.onResponse = nullptr;
     std::vector<std::pair<SmtpRequest, std::uint16_t>> done;
-    client.onRequestDone = [&](SmtpRequest request, std::uint16_t error) { done.emplace_back(request, error); };
+    client.onRequestDone = [&](SmtpRequest request, std::uint16_t error) {
+        done.emplace_back(request, error);
+    };
     ASSERT_EQ(client.Open(), 0);
     client.rcptName = {"reject@site.example"};
     EXPECT_EQ(client.SendMail(), 550);
@@ -109,8 +112,10 @@ TEST(SmtpClientTest, NoAuthenticationGreetsWithHeloAndReportsARefusedRecipient)
     EXPECT_TRUE(Has(client.Transcript(), "> HELO tester"));
     const auto seen = peer.Lines();
     EXPECT_TRUE(Has(seen, "HELO tester"));
-    EXPECT_FALSE(std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("EHLO"); }));
-    EXPECT_FALSE(std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("AUTH"); }));
+    EXPECT_FALSE(
+        std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("EHLO"); }));
+    EXPECT_FALSE(
+        std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("AUTH"); }));
     ASSERT_FALSE(done.empty());
     EXPECT_EQ(done.back().first, SmtpRequest::Quit);
 }

@@ -30,6 +30,7 @@ def main():
     authorizer.add_user("user", "secret", sys.argv[1], perm="elradfmwMT")
     Handler.authorizer = authorizer
     Handler.permit_foreign_addresses = False
+    Handler.auth_failed_timeout = 0.05
     server = FTPServer(("127.0.0.1", 0), Handler)
     say(str(server.socket.getsockname()[1]))
     started = time.time()
