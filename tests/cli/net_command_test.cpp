@@ -23,8 +23,9 @@ TEST(NetCommandTest, FetchShowsCookiesRedirectsAndThePage)
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCli(
-        {"--workspace", dir.Path().string(), "net", "fetch", server.Url("/start")}, in, out, err, false);
+    const std::vector<std::string> args = {
+        "--workspace", dir.Path().string(), "net", "fetch", server.Url("/start")};
+    const int code = RunCli(args, in, out, err, false);
     EXPECT_EQ(code, kExitOk) << err.str();
     EXPECT_EQ(out.str(),
               "Cookie: a=1; path=/\nRedirect: " + server.Url("/end") + "\nStatus: 200 OK\n\nthe page");
