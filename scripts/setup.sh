@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libcurl4-openssl-dev libzip-dev libcpp-httplib-dev libxml2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  locales clang-format
+  libssl-dev openssl locales clang-format
   python3 python3-aiosmtpd python3-pyftpdlib
 )
 

@@ -8,6 +8,8 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(MakeConfigCommand());
+    commands.push_back(MakePrefsCommand());
+    commands.push_back(MakeNetCommand());
     return commands;
 }
 

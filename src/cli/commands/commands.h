@@ -8,5 +8,7 @@
 namespace listrider::cli {
 
 std::unique_ptr<Command> MakeConfigCommand();
+std::unique_ptr<Command> MakePrefsCommand();
+std::unique_ptr<Command> MakeNetCommand();
 
 } // namespace listrider::cli
