@@ -79,6 +79,10 @@ void BM_SendStepRequest(benchmark::State& state)
     fs::create_directories(dir);
     RequestComposer composer;
     for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        state.ResumeTiming();
         for (int i = 0; i < kSteps; ++i) {
             StepRequest step;
             step.host = Server().HostPort();
@@ -86,7 +90,8 @@ void BM_SendStepRequest(benchmark::State& state)
             step.method = "GET";
             step.names = {"id"};
             step.values = {std::to_string(i)};
-            step.savedPage = dir / "Site.htm1";
+            // A run saves each answer under a name of its own (site and request number).
+            step.savedPage = dir / ("Site" + std::to_string(i) + ".htm1");
             composer.RecreateHTTP();
             const auto sent = composer.SendStepRequest(step, {"Site", false}, {});
             if (!sent || !sent.Value() || composer.EmptyPage()) {

@@ -1,8 +1,6 @@
 #include "engine/request_composer.h"
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 #include "store/ascii.h"
 #include "store/file_io.h"
@@ -123,7 +121,6 @@ void RequestComposer::Abort()
             m_client->Abort();
         }
     }
-    m_done.Set();
 }
 
 std::string RequestComposer::Cookie() const
@@ -145,12 +142,6 @@ RequestComposer::SendStepRequest(StepRequest& request, const SiteFacts& site, co
     client.Abort();
     client.Abort();
     ++m_counters.webRequests;
-    m_done.Reset();
-    for (int i = 0; client.IsBusy() && i < 2000; ++i) {
-        client.Abort();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    m_done.Reset();
 
     client.options.contentTypePost = std::string(kFormContentType);
     client.SetMaxResponseBytes(m_maxResponseBytes);
@@ -211,12 +202,12 @@ bool RequestComposer::SendGet(StepRequest& request, const SiteFacts& site)
     client.SetResponseStream(nullptr);
 
     bool result = true;
-    if (store::Result<void> started = client.GetAsync(); !started) {
+    // The transfer runs on this thread; an abort from another thread releases it at once.
+    if (store::Result<void> started = client.Get(); !started) {
         RecordStartFailure(started.GetError());
         HTTPDocEnd();
         result = false;
     } else {
-        Wait();
         if (client.Truncated()) {
             RecordCutResponse();
             result = false;
@@ -246,11 +237,10 @@ bool RequestComposer::SendPost(StepRequest& request, std::string body, const cha
     client.options.url = BaseUrl(request.host) + request.path;
 
     bool result = true;
-    if (store::Result<void> started = client.PostAsync(); !started) {
+    if (store::Result<void> started = client.Post(); !started) {
         RecordStartFailure(started.GetError());
         result = false;
     } else {
-        Wait();
         if (client.Truncated()) {
             RecordCutResponse();
             result = false;
@@ -266,16 +256,6 @@ bool RequestComposer::SendPost(StepRequest& request, std::string body, const cha
     (void)store::SaveLines(m_savedPage, store::LineList::FromText(received.Text()));
     m_emptyPage = store::FileSizeOf(m_savedPage) == 0;
     return result;
-}
-
-bool RequestComposer::Wait()
-{
-    const bool completed = m_done.WaitFor(net::kRequestWaitLimit);
-    // Released by an abort: let the transfer close the page before it is looked at.
-    for (int i = 0; m_client->IsBusy() && i < 2000; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return completed;
 }
 
 void RequestComposer::RecordStartFailure(const store::Error& error)
@@ -341,7 +321,6 @@ void RequestComposer::HTTPDocEnd()
 void RequestComposer::HTTPRequestDone(const store::Result<void>&)
 {
     // The outcome is not looked at: a transport failure shows as an empty page.
-    m_done.Set();
 }
 
 void RequestComposer::HTTPSendData(std::size_t length)

@@ -13,7 +13,6 @@
 #include "engine/form_fields.h"
 #include "engine/http_settings.h"
 #include "net/byte_sink.h"
-#include "net/completion.h"
 #include "net/http_client.h"
 #include "net/transfer_control.h"
 #include "store/macro_scanner.h"
@@ -41,7 +40,7 @@ struct SiteFacts
     bool hasPrb = false; ///< spaces in the site's URLs are written "%20"
 };
 
-/// Where the byte counts of a running request are shown. Called from the transfer thread; an
+/// Where the byte counts of a running request are shown. Called on the thread that sends; an
 /// implementation posts without blocking.
 class RequestView
 {
@@ -131,7 +130,6 @@ public:
 private:
     bool SendGet(StepRequest& request, const SiteFacts& site);
     bool SendPost(StepRequest& request, std::string body, const char* method);
-    bool Wait();
     void RecordStartFailure(const store::Error& error);
     void RecordCutResponse();
     void LogFailure(const std::string& line);
@@ -140,7 +138,6 @@ private:
     std::shared_ptr<net::HttpConnectionPool> m_pool;
     mutable std::mutex m_clientMutex;
     std::unique_ptr<net::HttpClient> m_client;
-    net::Completion m_done;
     net::TransferControl* m_control = nullptr;
     RequestView* m_view = nullptr;
     ProxySettings m_proxy;

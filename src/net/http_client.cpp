@@ -152,7 +152,19 @@ store::Result<void> HttpClient::PostAsync()
     return Start(Method::Post);
 }
 
-store::Result<void> HttpClient::Start(Method method)
+store::Result<void> HttpClient::Get()
+{
+    return Run(Method::Get);
+}
+
+store::Result<void> HttpClient::Post()
+{
+    return Run(Method::Post);
+}
+
+// Marks the client busy for a request that may start; fails when one is in progress or the
+// address cannot be used.
+store::Result<void> HttpClient::Claim()
 {
     if (m_busy.exchange(true)) {
         return MakeError(ErrorKind::Usage, "Client busy", options.url);
@@ -166,6 +178,27 @@ store::Result<void> HttpClient::Start(Method method)
         return MakeError(ErrorKind::Malformed, "Invalid URL", options.url);
     }
     m_aborted = false;
+    return {};
+}
+
+store::Result<void> HttpClient::Run(Method method)
+{
+    if (store::Result<void> claimed = Claim(); !claimed) {
+        return claimed;
+    }
+    const store::Result<void> outcome = Perform(method);
+    m_busy = false;
+    if (events.onRequestDone) {
+        events.onRequestDone(outcome);
+    }
+    return {};
+}
+
+store::Result<void> HttpClient::Start(Method method)
+{
+    if (store::Result<void> claimed = Claim(); !claimed) {
+        return claimed;
+    }
     m_thread = std::thread([this, method] {
         const store::Result<void> outcome = Perform(method);
         m_busy = false;

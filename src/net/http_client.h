@@ -87,6 +87,13 @@ public:
     /// As GetAsync, for a POST of options.sendStream with options.contentTypePost.
     store::Result<void> PostAsync();
 
+    /// As GetAsync, performed on the calling thread: returns once onRequestDone has run (the
+    /// handlers run on this thread). Abort from another thread releases it at once.
+    store::Result<void> Get();
+
+    /// As Get, for a POST.
+    store::Result<void> Post();
+
     /// Sends a HEAD and waits for it; fails on a transport failure, an abort or a status of 400
     /// or more.
     store::Result<void> Head();
@@ -119,6 +126,8 @@ private:
     struct Hop;
 
     store::Result<void> Start(Method method);
+    store::Result<void> Run(Method method);
+    store::Result<void> Claim();
     store::Result<void> Perform(Method method);
     store::Result<void> PerformHop(Method method, Hop& hop, const std::string& url);
     void Wake();
