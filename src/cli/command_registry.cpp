@@ -8,6 +8,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(MakeConfigCommand());
+    commands.push_back(MakeSitedbCommand());
     return commands;
 }
 

@@ -8,5 +8,6 @@
 namespace listrider::cli {
 
 std::unique_ptr<Command> MakeConfigCommand();
+std::unique_ptr<Command> MakeSitedbCommand();
 
 } // namespace listrider::cli
