@@ -70,9 +70,14 @@ IndexTag Classify(std::string_view line)
     return static_cast<IndexTag>(best);
 }
 
-void Apply(std::string_view line, SiteBlock& block)
+struct BlockFlags
 {
-    SitesR& r = block.record;
+    bool disabled = false;
+    bool hasName = false;
+};
+
+void Apply(std::string_view line, SitesR& r, BlockFlags& block)
+{
     const IndexTag tag = Classify(line);
     if (tag == IndexTag::None) {
         return;
@@ -164,6 +169,16 @@ void Apply(std::string_view line, SiteBlock& block)
     }
 }
 
+void ReadBlockInto(store::LineSpan lines, SitesR& record, BlockFlags& flags)
+{
+    for (std::string_view line : lines) {
+        Apply(line, record, flags);
+    }
+    if (record.OsSupport.empty()) {
+        record.OsSupport = "Windows";
+    }
+}
+
 } // namespace
 
 fs::path SitesDir(const fs::path& workspace)
@@ -184,12 +199,10 @@ bool IsSafeSiteName(std::string_view name)
 SiteBlock ReadSiteBlock(store::LineSpan lines)
 {
     SiteBlock block;
-    for (std::string_view line : lines) {
-        Apply(line, block);
-    }
-    if (block.record.OsSupport.empty()) {
-        block.record.OsSupport = "Windows";
-    }
+    BlockFlags flags;
+    ReadBlockInto(lines, block.record, flags);
+    block.disabled = flags.disabled;
+    block.hasName = flags.hasName;
     return block;
 }
 
@@ -198,17 +211,18 @@ SiteTable ReadSiteIndex(store::LineSpan lines)
     SiteTable table;
     const std::vector<store::LineSpan> groups = store::ReadGroups(lines, "<SITE>", "</SITE>", true);
     table.sites.reserve(groups.size());
+    // Records are large and there may be thousands: each is read where it stays in the table.
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        SiteBlock block = ReadSiteBlock(groups[i]);
-        if (block.disabled) {
-            continue;
-        }
-        if (!IsSafeSiteName(block.record.Name)) {
+        SitesR& record = table.sites.emplace_back();
+        BlockFlags flags;
+        ReadBlockInto(groups[i], record, flags);
+        if (!flags.disabled && !IsSafeSiteName(record.Name)) {
             table.notes.push_back("Site block " + std::to_string(i + 1) + " dropped: its name \"" +
-                                  block.record.Name + "\" cannot be a file name");
-            continue;
+                                  record.Name + "\" cannot be a file name");
         }
-        table.sites.push_back(std::move(block.record));
+        if (flags.disabled || !IsSafeSiteName(record.Name)) {
+            table.sites.pop_back();
+        }
     }
     // An unclosed group runs to the end of the lines; a closed one ends before its closing line.
     if (!groups.empty() && groups.back().data() + groups.back().size() == lines.data() + lines.size()) {

@@ -8,7 +8,27 @@
 #include "store/file_system.h"
 
 namespace listrider::sites {
+namespace {
+
 namespace fs = std::filesystem;
+
+// Fills the record's fields from the members found among `names` (a missing member leaves its
+// field, except that HasPrb tells whether .prb is there), then marks the record loaded.
+template <class Read>
+void FillRecord(SitesR& record, const CaselessNames& names, Read read)
+{
+    for (const PackageMember& member : PackageMembers()) {
+        const std::string* found = names.Find(record.Name + "." + member.extension);
+        if (member.presenceOnly) {
+            record.HasPrb = found != nullptr;
+        } else if (found != nullptr) {
+            SetMemberText(record, member, read(*found));
+        }
+    }
+    record.Loaded = true;
+}
+
+} // namespace
 
 SitePackages::SitePackages(fs::path workspace, ScratchDir& scratch, ZipLimits limits)
     : m_workspace(std::move(workspace))
@@ -62,19 +82,38 @@ void SitePackages::LoadFromScratch(SiteTable& table, int position)
     if (position < 0 || static_cast<std::size_t>(position) >= table.sites.size()) {
         return;
     }
-    SitesR& record = table.sites[static_cast<std::size_t>(position)];
     const CaselessNames files = CaselessNames::OfDirectory(m_scratch.Path().string());
-    for (const PackageMember& member : PackageMembers()) {
-        const std::string* found = files.Find(record.Name + "." + member.extension);
-        if (member.presenceOnly) {
-            record.HasPrb = found != nullptr;
-            continue;
+    FillRecord(table.sites[static_cast<std::size_t>(position)], files, [&](const std::string& file) {
+        return store::LoadFileAsString(m_scratch.Path() / file);
+    });
+}
+
+void SitePackages::LoadFromArchive(SiteTable& table, int position)
+{
+    SitesR& record = table.sites[static_cast<std::size_t>(position)];
+    store::Result<ZipContents> contents = ReadZipMembers(PackagePath(record.Name), m_limits);
+    if (!contents) {
+        if (contents.GetError().kind != store::ErrorKind::NotFound) {
+            m_notes.push_back(contents.GetError().message + " (" + contents.GetError().detail + ")");
         }
-        if (found != nullptr) {
-            SetMemberText(record, member, store::LoadFileAsString(m_scratch.Path() / *found));
-        }
+        FillRecord(record, CaselessNames({}), [](const std::string&) { return std::string(); });
+        return;
     }
-    record.Loaded = true;
+    std::vector<ZipMember>& members = contents.Value().members;
+    std::vector<std::string> names;
+    names.reserve(members.size());
+    for (const ZipMember& member : members) {
+        names.push_back(member.name);
+    }
+    FillRecord(record, CaselessNames(std::move(names)), [&](const std::string& name) {
+        // The last member of a name wins, as it does when extracted over the earlier one.
+        for (auto it = members.rbegin(); it != members.rend(); ++it) {
+            if (it->name == name) {
+                return std::move(it->bytes);
+            }
+        }
+        return std::string();
+    });
 }
 
 void SitePackages::LoadTheSite(SiteTable& table, int position)
@@ -96,8 +135,7 @@ void SitePackages::LoadCurrentSite(SiteTable& table, std::string_view name)
     if (position < 0 || table.sites[static_cast<std::size_t>(position)].Loaded) {
         return;
     }
-    Unpack(name, std::nullopt);
-    LoadFromScratch(table, position);
+    LoadFromArchive(table, position);
     m_scratch.Clear();
 }
 
@@ -115,12 +153,9 @@ void SitePackages::LoadStartupSites(SiteTable& table, SiteLoadView* view)
         if (view != nullptr) {
             view->ShowLoading(firstLine, std::to_string(i) + " of " + count + " sites loaded.");
         }
-        Unpack(record.Name, std::nullopt);
-        LoadFromScratch(table, static_cast<int>(i));
-        // Emptied after every site, not once at the end: a later site whose name differs only in
-        // case must never pick up members left by an earlier one.
-        m_scratch.Clear();
+        LoadFromArchive(table, static_cast<int>(i));
     }
+    m_scratch.Clear();
     if (view != nullptr) {
         view->ShowLoading(firstLine, "All sites loaded.");
     }

@@ -52,11 +52,14 @@ public:
     /// Deletes every file of the scratch directory.
     void ClearTemp();
 
-    /// Loads the named site's package unless it is loaded already.
+    /// Loads the named site's package unless it is loaded already, leaving the scratch directory
+    /// empty. The record ends as UnpackSite, LoadTheSite and ClearTemp would leave it; the
+    /// members go straight from the archive into the record.
     void LoadCurrentSite(SiteTable& table, std::string_view name);
 
     /// Loads at once every site whose LinkRequired is "YES" or whose OsCategories is set,
-    /// showing each on the view.
+    /// showing each on the view, and empties the scratch directory at the end. Each site reads
+    /// only its own package, never members another site left behind.
     void LoadStartupSites(SiteTable& table, SiteLoadView* view);
 
     /// Returns what unpacking passed over or could not read since the last call, and forgets it.
@@ -65,6 +68,7 @@ public:
 private:
     void Unpack(std::string_view package, std::optional<std::string_view> member);
     void LoadFromScratch(SiteTable& table, int position);
+    void LoadFromArchive(SiteTable& table, int position);
 
     std::filesystem::path m_workspace;
     ScratchDir& m_scratch;
