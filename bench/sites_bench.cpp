@@ -1,4 +1,5 @@
 // Start-up loading of a site database of 10,000 sites, against libzip opening every package.
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -34,22 +35,22 @@ std::string Step(const std::string& site, int number, int next)
                        "\r\nform page\r\nHTTP\r\nwww.site" + std::to_string(number) +
                        ".example\r\n/submit/step" + std::to_string(number) +
                        ".php?session=|Custom1|\r\nPOST\r\nLoading submission page\r\n";
-    const char* fields[] = {"program_name",
-                            "|ProgramName|",
-                            "version",
-                            "|ProgramVersion|",
-                            "description",
-                            "|Desc250|",
-                            "category",
-                            "|Category|",
-                            "os",
-                            "|OSSupport|",
-                            "download_url",
-                            "|DownloadURL|",
-                            "homepage",
-                            "|ProgramURL|",
-                            "email",
-                            "|SiteEMailLogin|"};
+    const std::array<const char*, 16> fields = {"program_name",
+                                                "|ProgramName|",
+                                                "version",
+                                                "|ProgramVersion|",
+                                                "description",
+                                                "|Desc250|",
+                                                "category",
+                                                "|Category|",
+                                                "os",
+                                                "|OSSupport|",
+                                                "download_url",
+                                                "|DownloadURL|",
+                                                "homepage",
+                                                "|ProgramURL|",
+                                                "email",
+                                                "|SiteEMailLogin|"};
     for (const char* field : fields) {
         text += std::string(field) + "\r\n";
     }
@@ -76,8 +77,11 @@ class Database
 public:
     Database()
     {
-        char pattern[] = "/tmp/listrider-sites-bench-XXXXXX";
-        m_workspace = ::mkdtemp(pattern);
+        std::string pattern = (fs::temp_directory_path() / "listrider-sites-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        m_workspace = pattern;
         fs::create_directories(m_workspace / "Sites");
         std::vector<std::string> index;
         for (int i = 0; i < kSiteCount; ++i) {
@@ -109,8 +113,9 @@ public:
                  "</SITE>"});
             std::vector<sites::ZipMember> members;
             auto add = [&](const std::string& extension, const std::string& text, bool encoded) {
-                members.push_back(
-                    {name + "." + extension, encoded ? sites::EncodeSiteText(text, kKey).Value() : text});
+                sites::ZipMember member{name, encoded ? sites::EncodeSiteText(text, kKey).Value() : text};
+                member.name.append(".").append(extension);
+                members.push_back(std::move(member));
             };
             add("sub", Step(name, 0, 1), true);
             for (int n = 1; n <= 5; ++n) {
@@ -151,10 +156,10 @@ const Database& Db()
     return database;
 }
 
-void BM_LibzipOpenAndCountEveryPackage(benchmark::State& state)
+void LibzipOpenAndCountEveryPackage(benchmark::State& state)
 {
     const Database& db = Db();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         zip_int64_t total = 0;
         for (const fs::path& package : db.Packages()) {
             int error = 0;
@@ -168,10 +173,10 @@ void BM_LibzipOpenAndCountEveryPackage(benchmark::State& state)
     }
 }
 
-void BM_StartUpLoadSitesAndIntegrityCheck(benchmark::State& state)
+void StartUpLoadSitesAndIntegrityCheck(benchmark::State& state)
 {
     const Database& db = Db();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         sites::SiteTable table = sites::LoadSites(db.Workspace());
         sites::CheckSitesComplexity(table, db.Workspace());
         if (table.sites.size() != kSiteCount) {
@@ -181,23 +186,23 @@ void BM_StartUpLoadSitesAndIntegrityCheck(benchmark::State& state)
     }
 }
 
-void BM_LoadSitesOnly(benchmark::State& state)
+void LoadSitesOnly(benchmark::State& state)
 {
     const Database& db = Db();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         sites::SiteTable table = sites::LoadSites(db.Workspace());
         benchmark::DoNotOptimize(table);
     }
 }
 
-void BM_LoadCurrentSite(benchmark::State& state)
+void LoadCurrentSite(benchmark::State& state)
 {
     const Database& db = Db();
     sites::ScratchDir scratch(db.Workspace());
     sites::SitePackages packages(db.Workspace(), scratch);
     sites::SiteTable table = sites::LoadSites(db.Workspace());
     int next = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         if (next == kSiteCount) {
             state.PauseTiming();
             table = sites::LoadSites(db.Workspace());
@@ -214,7 +219,7 @@ void BM_LoadCurrentSite(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_LibzipOpenAndCountEveryPackage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_StartUpLoadSitesAndIntegrityCheck)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_LoadSitesOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_LoadCurrentSite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LibzipOpenAndCountEveryPackage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(StartUpLoadSitesAndIntegrityCheck)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(LoadSitesOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(LoadCurrentSite)->Unit(benchmark::kMicrosecond);

@@ -117,6 +117,9 @@ store::Result<fs::path> ScratchDir::Ensure()
 
 void ScratchDir::Clear()
 {
+    if (m_lock < 0) {
+        return;
+    }
     std::error_code ec;
     for (fs::directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code kind;

@@ -29,7 +29,12 @@ public:
     /// Claims the directory (creating it) when that has not happened yet; returns its path.
     store::Result<std::filesystem::path> Ensure();
 
-    /// Deletes every file of the directory; the directory itself and subdirectories stay.
+    /// Returns whether this process holds the directory.
+    bool IsClaimed() const { return m_lock >= 0; }
+
+    /// Deletes every file of the directory; the directory itself and subdirectories stay. Does
+    /// nothing before the directory is claimed: a directory of the drawn name may be another
+    /// instance's.
     void Clear();
 
 private:

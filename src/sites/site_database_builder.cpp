@@ -66,7 +66,7 @@ void WarnAboutFastCategories(const FastCategoriesSource& fast, std::vector<std::
         }
     }
     if (list == nullptr) {
-        warnings.push_back("The fast categories have no Categories.lst: the program lists none of them");
+        warnings.emplace_back("The fast categories have no Categories.lst: the program lists none of them");
         return;
     }
     for (std::string_view name : store::LineList::FromText(list->bytes)) {
@@ -76,7 +76,7 @@ void WarnAboutFastCategories(const FastCategoriesSource& fast, std::vector<std::
         }
     }
     if (!fast.info) {
-        warnings.push_back("The fast categories have no fastcatsinfo.txt: revision 1 is written");
+        warnings.emplace_back("The fast categories have no fastcatsinfo.txt: revision 1 is written");
     }
 }
 
@@ -93,7 +93,7 @@ BuildSiteDatabase(const SiteDatabaseSource& source, const fs::path& workspace, c
             return Refused(site.name, "the site has no name");
         }
         if (!IsSafeSiteName(site.name)) {
-            return Refused(site.name, "the name cannot be a file name (no '/', '\\', NUL, \".\" or \"..\")");
+            return Refused(site.name, R"(the name cannot be a file name (no '/', '\', NUL, "." or ".."))");
         }
         if (!names.insert(site.name).second) {
             return Refused(site.name, "the name is given to two sites");

@@ -226,7 +226,7 @@ SiteTable ReadSiteIndex(store::LineSpan lines)
     }
     // An unclosed group runs to the end of the lines; a closed one ends before its closing line.
     if (!groups.empty() && groups.back().data() + groups.back().size() == lines.data() + lines.size()) {
-        table.notes.push_back("The last site block of the index is not closed by </SITE>");
+        table.notes.emplace_back("The last site block of the index is not closed by </SITE>");
     }
     return table;
 }

@@ -82,7 +82,8 @@ void SitePackages::LoadFromScratch(SiteTable& table, int position)
     if (position < 0 || static_cast<std::size_t>(position) >= table.sites.size()) {
         return;
     }
-    const CaselessNames files = CaselessNames::OfDirectory(m_scratch.Path().string());
+    const CaselessNames files =
+        m_scratch.IsClaimed() ? CaselessNames::OfDirectory(m_scratch.Path().string()) : CaselessNames({});
     FillRecord(table.sites[static_cast<std::size_t>(position)], files, [&](const std::string& file) {
         return store::LoadFileAsString(m_scratch.Path() / file);
     });
@@ -107,12 +108,13 @@ void SitePackages::LoadFromArchive(SiteTable& table, int position)
     }
     FillRecord(record, CaselessNames(std::move(names)), [&](const std::string& name) {
         // The last member of a name wins, as it does when extracted over the earlier one.
-        for (auto it = members.rbegin(); it != members.rend(); ++it) {
-            if (it->name == name) {
-                return std::move(it->bytes);
+        std::string* last = nullptr;
+        for (ZipMember& member : members) {
+            if (member.name == name) {
+                last = &member.bytes;
             }
         }
-        return std::string();
+        return last != nullptr ? std::move(*last) : std::string();
     });
 }
 

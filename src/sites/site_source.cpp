@@ -293,7 +293,7 @@ store::Result<std::vector<std::string>> WriteSiteSource(const SiteDatabaseSource
     if (fast.info) {
         const std::optional<std::string> info = SourceFileFromText(*fast.info);
         if (!info) {
-            notes.push_back(
+            notes.emplace_back(
                 "fastcatsinfo.dat has line ends a plain file cannot hold; its line feeds are written as "
                 "they are");
         }

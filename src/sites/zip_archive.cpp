@@ -1,6 +1,7 @@
 #include "sites/zip_archive.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -64,9 +65,9 @@ ReadOutcome ReadMember(zip_t* archive, zip_uint64_t index, std::uint64_t limit, 
     if (!file) {
         return ReadOutcome::Failed;
     }
-    char buffer[65536];
+    std::array<char, 65536> buffer{};
     while (true) {
-        const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
+        const zip_int64_t n = zip_fread(file.get(), buffer.data(), buffer.size());
         if (n < 0) {
             return ReadOutcome::Failed;
         }
@@ -76,7 +77,7 @@ ReadOutcome ReadMember(zip_t* archive, zip_uint64_t index, std::uint64_t limit, 
         if (bytes.size() + static_cast<std::uint64_t>(n) > limit) {
             return ReadOutcome::TooLarge;
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        bytes.append(buffer.data(), static_cast<std::size_t>(n));
     }
 }
 

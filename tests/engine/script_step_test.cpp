@@ -54,7 +54,7 @@ protected:
 
     sites::SitesR& Site() { return m_table.sites[0]; }
 
-    store::Result<LoadedStep> Load(int step, std::string extension = {})
+    store::Result<LoadedStep> Load(int step, const std::string& extension = {})
     {
         const std::string file = extension.empty() ? StepFileName("/ws/Temp12345", "Site", step, false)
                                                    : "/ws/Temp12345/Site." + extension;

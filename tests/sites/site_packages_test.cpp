@@ -173,5 +173,15 @@ TEST(ScratchDirTest, TwoInstancesNeverShareTheDirectoryAndLeftoversAreReused)
     EXPECT_EQ(name.substr(4).find_first_not_of("0123456789"), std::string::npos);
 }
 
+TEST(ScratchDirTest, AnUnclaimedDirectoryIsNeverEmptied)
+{
+    testsupport::TempDir workspace;
+    ScratchDir drawn(workspace.Path());
+    // Another instance may have claimed a directory of the same name.
+    workspace.Write(drawn.Path().filename().string() + "/theirs.sub", "in use");
+    drawn.Clear();
+    EXPECT_EQ(FilesIn(drawn.Path()), std::vector<std::string>{"theirs.sub"});
+}
+
 } // namespace
 } // namespace listrider::sites

@@ -14,7 +14,7 @@ TEST(ZipArchiveTest, WritesAndReadsMembersByteForByte)
 {
     testsupport::TempDir dir;
     const std::vector<ZipMember> members = {
-        {"Site.sub", std::string("line\r\nwith \0 and \xFF", 19)},
+        {"Site.sub", std::string("line\r\nwith \0 and \xFF", 18)},
         {"Site.prb", ""},
         {"Caf\xE9.cat", "code page name"},
     };
