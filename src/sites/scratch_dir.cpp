@@ -92,8 +92,8 @@ store::Result<fs::path> ScratchDir::Ensure()
     std::vector<fs::path> left;
     std::error_code ec;
     for (fs::directory_iterator it(m_workspace, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (IsScratchName(name) && it->is_directory(ec)) {
+        std::error_code kind;
+        if (IsScratchName(it->path().filename().string()) && it->is_directory(kind)) {
             left.push_back(it->path());
         }
     }

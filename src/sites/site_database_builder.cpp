@@ -114,7 +114,13 @@ BuildSiteDatabase(const SiteDatabaseSource& source, const fs::path& workspace, c
     }
 
     const fs::path sitesDir = SitesDir(workspace);
-    if (store::Result<void> made = store::ForceDirectories(fs::absolute(sitesDir)); !made) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(sitesDir, ec);
+    if (ec) {
+        return store::MakeError(
+            store::ErrorKind::Io, "Cannot find the directory " + sitesDir.string(), ec.message());
+    }
+    if (store::Result<void> made = store::ForceDirectories(absolute); !made) {
         return made.GetError();
     }
     for (std::size_t i = 0; i < source.sites.size(); ++i) {

@@ -16,6 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A filesystem test that answers false instead of throwing when the system refuses to tell.
+bool IsRegularFile(const fs::path& path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
 // Reads the members of a package the way the loader picks them: <Name>.<ext> by exact name,
 // else ignoring case; everything else is noted.
 void ReadMembers(const fs::path& package,
@@ -64,11 +71,11 @@ void ReadFastCategories(const fs::path& sitesDir, FastCategoriesSource& fast, st
 {
     const fs::path archive = store::ResolveNoCase(sitesDir, "fastcats.dat");
     const fs::path info = store::ResolveNoCase(sitesDir, "fastcatsinfo.dat");
-    if (fs::exists(info)) {
+    if (IsRegularFile(info)) {
         fast.present = true;
         fast.info = store::LoadFileAsString(info);
     }
-    if (!fs::exists(archive)) {
+    if (!IsRegularFile(archive)) {
         return;
     }
     fast.present = true;
@@ -88,7 +95,7 @@ void ReadFastCategories(const fs::path& sitesDir, FastCategoriesSource& fast, st
 store::Result<UnpackedDatabase> UnpackSiteDatabase(const fs::path& workspace, const store::SiteKey& key)
 {
     const fs::path index = SiteIndexPath(workspace);
-    if (!fs::is_regular_file(index)) {
+    if (!IsRegularFile(index)) {
         return store::MakeError(store::ErrorKind::NotFound, "No site index " + index.string());
     }
     const store::LineList lines = store::LoadLines(index);
@@ -120,7 +127,7 @@ store::Result<UnpackedDatabase> UnpackSiteDatabase(const fs::path& workspace, co
 
 store::Result<UnpackedDatabase> UnpackSitePackage(const fs::path& package, const store::SiteKey& key)
 {
-    if (!fs::is_regular_file(package)) {
+    if (!IsRegularFile(package)) {
         return store::MakeError(store::ErrorKind::NotFound, "No site package " + package.string());
     }
     UnpackedDatabase unpacked;

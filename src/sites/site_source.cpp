@@ -15,6 +15,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Filesystem tests that answer false instead of throwing when the system refuses to tell.
+bool IsDirectory(const fs::path& path)
+{
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool IsRegularFile(const fs::path& path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
 constexpr std::string_view kOrderFile = "sites.lst";
 constexpr std::string_view kSitesDir = "sites";
 constexpr std::string_view kFastCategoriesDir = "fastcats";
@@ -63,13 +76,13 @@ store::Result<std::vector<std::string>> SiteOrder(const fs::path& root)
     const fs::path sitesDir = root / kSitesDir;
     std::vector<std::string> order;
     const fs::path orderFile = root / kOrderFile;
-    if (fs::is_regular_file(orderFile)) {
+    if (IsRegularFile(orderFile)) {
         std::set<std::string> seen;
         for (std::string& line : TextLines(orderFile)) {
             if (line.empty()) {
                 continue;
             }
-            if (!fs::is_directory(sitesDir / line)) {
+            if (!IsDirectory(sitesDir / line)) {
                 return SourceError("sites.lst names a site directory that does not exist: " + line,
                                    orderFile);
             }
@@ -81,7 +94,7 @@ store::Result<std::vector<std::string>> SiteOrder(const fs::path& root)
         return order;
     }
     for (const fs::directory_entry& entry : SortedEntries(sitesDir)) {
-        if (entry.is_directory()) {
+        if (IsDirectory(entry.path())) {
             order.push_back(entry.path().filename().string());
         }
     }
@@ -112,7 +125,7 @@ store::Result<SiteSource> ReadSiteDirectory(const fs::path& directory, const std
 {
     SiteSource site;
     const fs::path headerFile = directory / kSiteHeaderFile;
-    if (!fs::is_regular_file(headerFile)) {
+    if (!IsRegularFile(headerFile)) {
         return SourceError("The site directory has no site.txt header", directory);
     }
     site.header = TextLines(headerFile);
@@ -136,7 +149,7 @@ store::Result<SiteSource> ReadSiteDirectory(const fs::path& directory, const std
         if (file == kSiteHeaderFile) {
             continue;
         }
-        if (entry.is_directory()) {
+        if (IsDirectory(entry.path())) {
             return SourceError("A site directory holds no subdirectories: " + file, directory);
         }
         const std::size_t dot = file.rfind('.');
@@ -166,7 +179,7 @@ store::Result<FastCategoriesSource> ReadFastCategories(const fs::path& directory
     std::set<std::string> seen;
     for (const fs::directory_entry& entry : SortedEntries(directory)) {
         const std::string file = entry.path().filename().string();
-        if (!entry.is_regular_file()) {
+        if (!IsRegularFile(entry.path())) {
             return SourceError("The fast categories directory holds files only: " + file, directory);
         }
         std::string bytes = store::LoadFileAsString(entry.path());
@@ -212,7 +225,7 @@ store::Result<void> WriteText(const fs::path& directory,
 
 store::Result<SiteDatabaseSource> ReadSiteSource(const fs::path& directory)
 {
-    if (!fs::is_directory(directory)) {
+    if (!IsDirectory(directory)) {
         return store::MakeError(store::ErrorKind::NotFound, "No site source directory " + directory.string());
     }
     store::Result<std::vector<std::string>> order = SiteOrder(directory);
@@ -228,7 +241,7 @@ store::Result<SiteDatabaseSource> ReadSiteSource(const fs::path& directory)
         source.sites.push_back(std::move(site.Value()));
     }
     const fs::path fastDir = directory / kFastCategoriesDir;
-    if (fs::is_directory(fastDir)) {
+    if (IsDirectory(fastDir)) {
         store::Result<FastCategoriesSource> fast = ReadFastCategories(fastDir);
         if (!fast) {
             return fast.GetError();
