@@ -10,6 +10,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeConfigCommand());
     commands.push_back(MakePrefsCommand());
     commands.push_back(MakeNetCommand());
+    commands.push_back(MakeSitedbCommand());
     return commands;
 }
 

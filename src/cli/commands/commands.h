@@ -10,5 +10,6 @@ namespace listrider::cli {
 std::unique_ptr<Command> MakeConfigCommand();
 std::unique_ptr<Command> MakePrefsCommand();
 std::unique_ptr<Command> MakeNetCommand();
+std::unique_ptr<Command> MakeSitedbCommand();
 
 } // namespace listrider::cli
