@@ -33,6 +33,18 @@ std::optional<char32_t> DecodeByte(iconv_t cd, unsigned char byte)
            (static_cast<char32_t>(u[2]) << 16) | (static_cast<char32_t>(u[3]) << 24);
 }
 
+// Returns the character at `i`, joining a surrogate pair (and stepping `i` over its second half).
+char32_t NextCodePoint(std::u16string_view wide, std::size_t& i)
+{
+    const char32_t unit = wide[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+        wide[i + 1] <= 0xDFFF) {
+        ++i;
+        return 0x10000 + ((unit - 0xD800) << 10) + (wide[i] - 0xDC00);
+    }
+    return unit;
+}
+
 } // namespace
 
 Result<CodePage> CodePage::Open(std::string_view name)
@@ -163,12 +175,7 @@ std::size_t CodePage::CountUnmappable(std::u16string_view wide) const
     std::size_t count = 0;
     char ignored = 0;
     for (std::size_t i = 0; i < wide.size(); ++i) {
-        char32_t cp = wide[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-            ++i;
-        }
+        const char32_t cp = NextCodePoint(wide, i);
         if (!Encode(cp, ignored)) {
             ++count;
         }
@@ -181,12 +188,7 @@ std::string CodePage::FromWide(std::u16string_view wide, char replacement) const
     std::string out;
     out.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
-        char32_t cp = wide[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-            ++i;
-        }
+        const char32_t cp = NextCodePoint(wide, i);
         char byte = 0;
         out.push_back(Encode(cp, byte) ? byte : replacement);
     }
