@@ -8,6 +8,12 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(MakeConfigCommand());
+    commands.push_back(MakeCompanyCommand());
+    commands.push_back(MakeProductCommand());
+    commands.push_back(MakeImportPadCommand());
+    commands.push_back(MakeGeneratePadCommand());
+    commands.push_back(MakeValidateCommand());
+    commands.push_back(MakeAccountsCommand());
     return commands;
 }
 

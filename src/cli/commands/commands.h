@@ -8,5 +8,11 @@
 namespace listrider::cli {
 
 std::unique_ptr<Command> MakeConfigCommand();
+std::unique_ptr<Command> MakeCompanyCommand();
+std::unique_ptr<Command> MakeProductCommand();
+std::unique_ptr<Command> MakeImportPadCommand();
+std::unique_ptr<Command> MakeGeneratePadCommand();
+std::unique_ptr<Command> MakeValidateCommand();
+std::unique_ptr<Command> MakeAccountsCommand();
 
 } // namespace listrider::cli
