@@ -97,7 +97,9 @@ store::Result<PadImportResult> ImportPad(ProductEditor& editor,
     }
 
     ReadPadElements(source, editor.product, context.shareItParentDomain);
-    editor.product.urls.uploadPadLocation = file.string();
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(file, ec);
+    editor.product.urls.uploadPadLocation = ec ? file.string() : absolute.string();
     ApplyImportAffiliateRule(editor.product.affiliates);
 
     store::Result<CompanyEntry> company =
@@ -128,6 +130,9 @@ store::Result<PadImportResult> ImportPad(ProductEditor& editor,
         return result;
     }
 
+    if (program.name.empty() || program.version.empty()) {
+        return store::MakeError(store::ErrorKind::Refused, std::string(kNameVersionMessage));
+    }
     if (store::Result<void> checked = CheckProductFolder(company.Value(), program.name, {}, context.codePage);
         !checked) {
         return checked.GetError();
@@ -152,7 +157,6 @@ store::Result<PadImportResult> ImportPad(ProductEditor& editor,
     EditProduct(editor, context, company.Value(), name);
 
     const fs::path submission = store::ResolveNoCase(file.parent_path(), kSubmissionFile);
-    std::error_code ec;
     if (fs::is_regular_file(submission, ec)) {
         result.accountsImported = ImportSubmissionAccounts(store::LoadLines(submission), editor.accounts);
         if (store::Result<void> saved = SaveProduct(editor, context); !saved) {
