@@ -34,7 +34,7 @@ std::string MessageFor(FieldId field, std::u16string_view value)
 struct RuleCase
 {
     FieldKind kind;
-    std::u16string_view value;
+    std::u16string value;
     std::string_view message; ///< empty: the value passes
 };
 

@@ -173,6 +173,29 @@ TEST(PadImportTest, DeclaredSingleByteFileWithLfLines)
     EXPECT_FALSE(p.affiliates.support.eSellerate);
 }
 
+TEST(PadImportTest, LinesSplitAtEveryBreakAndValuesFollowTheEncoding)
+{
+    const store::CodePage codePage = store::CodePage::Default();
+    const PadSource mixed("\xEF\xBB\xBF<a>1</a>\r<b>R&amp;D</b>\n<c>caf\xC3\xA9 &#8364; &lt;b&gt;</c>\r\n<d>",
+                          codePage);
+    ASSERT_EQ(mixed.Lines().size(), 4u);
+    EXPECT_EQ(mixed.Lines()[0], "<a>1</a>");
+    EXPECT_EQ(mixed.Lines()[1], "<b>R&D</b>");
+    EXPECT_TRUE(mixed.IsUtf8());
+    EXPECT_EQ(mixed.Text("caf\xC3\xA9 &#8364; &#60;b&gt;"), "caf\xE9 \x80 &#60;b&gt;");
+    EXPECT_EQ(mixed.Text("&lt;b&gt; &#x3c;", true), "<b> <");
+    EXPECT_EQ(mixed.Wide("\xE2\x82\xAC \xE6\x97\xA5"), u"€ 日");
+    EXPECT_EQ(mixed.Text("\xE6\x97\xA5"), "?");
+
+    const PadSource declared("<?xml version=\"1.0\" encoding='ISO-8859-15'?>\n<a>\xA4</a>", codePage);
+    EXPECT_EQ(DeclaredEncoding(declared.RawText()), "ISO-8859-15");
+    EXPECT_FALSE(declared.IsUtf8());
+    EXPECT_EQ(declared.Wide("\xA4"), u"€");
+    const PadSource ansi("<a>caf\xE9</a>", codePage);
+    EXPECT_FALSE(ansi.IsUtf8());
+    EXPECT_EQ(ansi.Text("caf\xE9"), "caf\xE9");
+}
+
 TEST(PadImportTest, MonthAndDayRules)
 {
     struct Case
