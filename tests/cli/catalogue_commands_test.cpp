@@ -1,3 +1,4 @@
+#include <map>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -94,6 +95,17 @@ protected:
                   kExitOk);
     }
 
+    static std::map<std::string, std::string> Files(const fs::path& folder)
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            if (entry.is_regular_file()) {
+                files[entry.path().string()] = testsupport::ReadBytes(entry.path());
+            }
+        }
+        return files;
+    }
+
     fs::path ProductFolder() const { return m_dir.Path() / "Products" / "Café Soft" / "Disk Cleaner"; }
 
     testsupport::TempDir m_dir;
@@ -114,6 +126,10 @@ TEST_F(CatalogueCommandsTest, CompaniesAndProductsFromTheCommandLine)
     ASSERT_EQ(Run({"product", "new", "--company", "café soft", "Disk Cleaner", "1.0"}).code, kExitOk);
     const std::string product = testsupport::ReadBytes(ProductFolder() / "product.dat");
     EXPECT_NE(product.find("<PAD_Imported>NO</PAD_Imported>"), std::string::npos);
+    // Reopened and saved again, the data set reads the same byte for byte.
+    const auto before = Files(m_dir.Path() / "Products");
+    ASSERT_EQ(Set("Program_Version", "1.0").code, kExitOk);
+    EXPECT_EQ(Files(m_dir.Path() / "Products"), before);
 
     const CliRun warned = Set("Program_Version", "v1.1");
     EXPECT_EQ(warned.code, kExitOk);
