@@ -1,5 +1,7 @@
 #include "catalogue/pad_xml_scan.h"
 
+#include <cstdlib>
+
 #include "store/unicode.h"
 
 namespace listrider::catalogue {

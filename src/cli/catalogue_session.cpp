@@ -99,8 +99,11 @@ namespace listrider::cli {
 
 int FailInCodePage(CommandContext& command, const CatalogueSession& session, const store::Error& error)
 {
-    return command.Fail(
-        store::MakeError(error.kind, session.ToUtf8(error.message), session.ToUtf8(error.detail)));
+    std::string message = session.ToUtf8(error.message);
+    if (error.kind == store::ErrorKind::Cancelled) {
+        message += "; run it again with --yes or --no";
+    }
+    return command.Fail(store::MakeError(error.kind, message, session.ToUtf8(error.detail)));
 }
 
 } // namespace listrider::cli

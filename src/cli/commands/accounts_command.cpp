@@ -80,9 +80,9 @@ public:
             const std::optional<bool> answer =
                 session.GetPrompter().Ask("Are you sure you want to clear all passwords?");
             if (!answer) {
-                return context.Fail(
-                    store::MakeError(store::ErrorKind::Cancelled,
-                                     "Clearing the passwords needs an answer; give --yes or --no"));
+                return context.Fail(store::MakeError(
+                    store::ErrorKind::Cancelled,
+                    "Clearing the passwords needs an answer; run it again with --yes or --no"));
             }
             if (!*answer) {
                 return kExitOk;
