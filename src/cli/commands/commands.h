@@ -11,5 +11,11 @@ std::unique_ptr<Command> MakeConfigCommand();
 std::unique_ptr<Command> MakePrefsCommand();
 std::unique_ptr<Command> MakeNetCommand();
 std::unique_ptr<Command> MakeSitedbCommand();
+std::unique_ptr<Command> MakeCompanyCommand();
+std::unique_ptr<Command> MakeProductCommand();
+std::unique_ptr<Command> MakeImportPadCommand();
+std::unique_ptr<Command> MakeGeneratePadCommand();
+std::unique_ptr<Command> MakeValidateCommand();
+std::unique_ptr<Command> MakeAccountsCommand();
 
 } // namespace listrider::cli

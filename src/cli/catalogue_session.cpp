@@ -1,0 +1,109 @@
+#include "cli/catalogue_session.h"
+
+#include "catalogue/data_set.h"
+#include "cli/account_sites.h"
+#include "store/installation_config.h"
+
+namespace listrider::cli {
+
+CodePagePrompter::CodePagePrompter(store::Prompter& terminal, store::CodePage codePage)
+    : m_terminal(terminal)
+    , m_codePage(std::move(codePage))
+{}
+
+std::optional<bool> CodePagePrompter::Ask(std::string_view question)
+{
+    return m_terminal.Ask(m_codePage.ToUtf8(question));
+}
+
+void CodePagePrompter::Inform(std::string_view message)
+{
+    m_terminal.Inform(m_codePage.ToUtf8(message));
+}
+
+CatalogueSession::CatalogueSession(catalogue::CatalogueContext context, store::Prompter& terminal)
+    : m_context(std::move(context))
+    , m_prompter(terminal, m_context.codePage)
+{}
+
+store::Result<std::unique_ptr<CatalogueSession>> CatalogueSession::Open(CommandContext& command)
+{
+    store::Result<std::filesystem::path> workspace = command.Workspace();
+    if (!workspace) {
+        return workspace.GetError();
+    }
+    const store::InstallationConfig config = store::LoadInstallationConfig(workspace.Value());
+    return std::unique_ptr<CatalogueSession>(new CatalogueSession(
+        catalogue::MakeCatalogueContext(workspace.Value(), config), command.GetPrompter()));
+}
+
+store::Result<catalogue::CompanyEntry> CatalogueSession::FindCompany(std::string_view utf8Name) const
+{
+    const std::string name = ToStore(utf8Name);
+    const std::vector<catalogue::CompanyEntry> companies = catalogue::ListCompanies(m_context);
+    const catalogue::CompanyEntry* company = catalogue::FindCompany(companies, name, false);
+    if (company == nullptr) {
+        company = catalogue::FindCompany(companies, name, true);
+    }
+    if (company == nullptr) {
+        return store::MakeError(store::ErrorKind::NotFound,
+                                "No company named \"" + std::string(utf8Name) + "\"");
+    }
+    return *company;
+}
+
+store::Result<catalogue::ProductEntry> CatalogueSession::FindProduct(const catalogue::CompanyEntry& company,
+                                                                     std::string_view utf8Name) const
+{
+    const std::string name = ToStore(utf8Name);
+    const std::vector<catalogue::ProductEntry> products = catalogue::ShowListOfProducts(company, CodePage());
+    const catalogue::ProductEntry* product = catalogue::FindProduct(products, name, false);
+    if (product == nullptr) {
+        product = catalogue::FindProduct(products, name, true);
+    }
+    if (product == nullptr) {
+        return store::MakeError(store::ErrorKind::NotFound,
+                                "No product named \"" + std::string(utf8Name) + "\" in " +
+                                    ToUtf8(company.name));
+    }
+    return *product;
+}
+
+catalogue::ProductEditor CatalogueSession::NewEditor() const
+{
+    catalogue::ProductEditor editor;
+    const std::vector<catalogue::AccountSiteRow> sites = LoadAccountSites(m_context.workspace);
+    editor.accounts = catalogue::LoadPasswords(sites);
+    return editor;
+}
+
+store::Result<void> CatalogueSession::OpenProduct(catalogue::ProductEditor& editor,
+                                                  std::string_view companyName,
+                                                  std::string_view productName) const
+{
+    store::Result<catalogue::CompanyEntry> company = FindCompany(companyName);
+    if (!company) {
+        return company.GetError();
+    }
+    store::Result<catalogue::ProductEntry> product = FindProduct(company.Value(), productName);
+    if (!product) {
+        return product.GetError();
+    }
+    catalogue::EditProduct(editor, m_context, company.Value(), product.Value().name);
+    return {};
+}
+
+} // namespace listrider::cli
+
+namespace listrider::cli {
+
+int FailInCodePage(CommandContext& command, const CatalogueSession& session, const store::Error& error)
+{
+    std::string message = session.ToUtf8(error.message);
+    if (error.kind == store::ErrorKind::Cancelled) {
+        message += "; run it again with --yes or --no";
+    }
+    return command.Fail(store::MakeError(error.kind, message, session.ToUtf8(error.detail)));
+}
+
+} // namespace listrider::cli
