@@ -1,7 +1,7 @@
 #include "cli/catalogue_session.h"
 
 #include "catalogue/data_set.h"
-#include "cli/account_sites.h"
+#include "sites/account_rows.h"
 #include "store/installation_config.h"
 
 namespace listrider::cli {
@@ -72,8 +72,7 @@ store::Result<catalogue::ProductEntry> CatalogueSession::FindProduct(const catal
 catalogue::ProductEditor CatalogueSession::NewEditor() const
 {
     catalogue::ProductEditor editor;
-    const std::vector<catalogue::AccountSiteRow> sites = LoadAccountSites(m_context.workspace);
-    editor.accounts = catalogue::LoadPasswords(sites);
+    editor.accounts = catalogue::LoadPasswords(sites::AccountSiteRows(sites::LoadSites(m_context.workspace)));
     return editor;
 }
 
