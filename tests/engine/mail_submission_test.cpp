@@ -114,7 +114,7 @@ TEST(MailSubmissionTest, TheRelayGetsTheFormAndOnly200IsSuccess)
     EXPECT_TRUE(sent.sent);
     EXPECT_EQ(testsupport::ReadBytes(dir / "Site.htm2"), "Thank you");
     ASSERT_EQ(relay.Requests().size(), 1u);
-    const testsupport::RecordedRequest& request = relay.Requests()[0];
+    const testsupport::RecordedRequest request = relay.Requests()[0];
     EXPECT_EQ(request.method, "POST");
     EXPECT_EQ(request.body, RelayForm(Message()));
     EXPECT_EQ(request.Header("Referer"), relay.Url("/sendmail.htm"));
