@@ -41,8 +41,10 @@ ConnectionTestResult RunConnectionTest(const std::filesystem::path& workspace,
         client->SetTransferControl(control);
         net::StringSink body;
         client->SetResponseStream(&body);
-        // An error status fails like a transport error.
-        if (client->Get() && client->StatusCode() < 400) {
+        // The outcome arrives through the request-done event; an error status fails like a
+        // transport error.
+        state.errorCode = -1;
+        if (client->Get() && state.errorCode == 0 && client->StatusCode() < 400) {
             return ConnectionTestResult{true, address};
         }
     }

@@ -180,7 +180,16 @@ RelayAnswer SendThroughRelay(const MailMessage& message,
     };
     net::StringSink body;
     client.SetResponseStream(&body);
-    const store::Result<void> posted = client.Post();
+    std::string failure;
+    client.events.onRequestDone = [&failure](const store::Result<void>& outcome) {
+        if (!outcome) {
+            failure = outcome.GetError().message;
+        }
+    };
+    store::Result<void> posted = client.Post();
+    if (posted && !failure.empty()) {
+        posted = store::MakeError(store::ErrorKind::Io, failure);
+    }
     answer.status = client.StatusCode();
     answer.sent = posted.HasValue() && answer.status == 200;
     if (!posted) {

@@ -45,6 +45,8 @@ struct RunInputs
     std::vector<std::string> localAddresses;
     store::CivilDate today;
     bool tracing = false;
+    /// The request watchdog's bound; zero: the HTTP_Expire preference.
+    std::chrono::milliseconds requestTimeout{0};
     /// The bound of one link check (60 seconds).
     std::chrono::milliseconds linkCheckLimit{60000};
 };

@@ -139,6 +139,8 @@ std::vector<NewAccountRow> Step2Rows(const SubmissionState& state,
 
 void EnterWizardStep(SubmissionState& state, WizardPage step, const std::filesystem::path& journalFolder)
 {
+    // A restored Step 3 journal keeps its page; any other way into Step 3 starts it afresh.
+    const bool restoredStep3 = state.resumeMode && state.page == WizardPage::FinalSubmit;
     state.page = step;
     switch (step) {
     case WizardPage::NewPasswords:
@@ -148,11 +150,13 @@ void EnterWizardStep(SubmissionState& state, WizardPage step, const std::filesys
         }
         return;
     case WizardPage::FinalSubmit:
-        if (!state.resumeMode) {
+        if (!restoredStep3) {
             state.page3.Clear();
             state.page3.counters.left = static_cast<long long>(state.checked.size());
             state.selected = state.checked;
             state.position = 0;
+        }
+        if (!state.resumeMode) {
             (void)RunJournal(journalFolder).Save(state, WizardPage::FinalSubmit);
         }
         return;

@@ -209,7 +209,9 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
         const bool upload = step.method == "POSTUPLOAD";
         run.control.BeginTransfer();
         if (!upload) {
-            run.control.ArmWatchdog(std::chrono::seconds(run.in.prefs.httpExpire));
+            run.control.ArmWatchdog(run.in.requestTimeout.count() > 0
+                                        ? run.in.requestTimeout
+                                        : std::chrono::milliseconds(std::chrono::seconds(run.in.prefs.httpExpire)));
         }
         site.httpErrorCode = 0;
         site.httpErrorText.clear();
