@@ -71,8 +71,10 @@ PageServer& Server()
 
 std::string Step(int onSuccess)
 {
-    return "step\r\n-\r\n-\r\nHTTP\r\n" + Server().HostPort() + "\r\n/page\r\nGET\r\nLoading page\r\nid\r\n1\r\n@\r\n-\r\n-2"
-           "\r\n-\r\n-\r\n-\r\n" + std::to_string(onSuccess) + "\r\nThank you\r\n-";
+    return "step\r\n-\r\n-\r\nHTTP\r\n" + Server().HostPort() +
+           "\r\n/page\r\nGET\r\nLoading page\r\nid\r\n1\r\n@\r\n-\r\n-2"
+           "\r\n-\r\n-\r\n-\r\n" +
+           std::to_string(onSuccess) + "\r\nThank you\r\n-";
 }
 
 // The sites and the product folder, built once.
@@ -111,27 +113,42 @@ class PlainScript final : public engine::RunScript
 {
 public:
     void StartRun(const catalogue::ProductValues&, const std::string&) override {}
+
     void StartSite(int, const catalogue::AccountsList&) override {}
+
     engine::StepCategories& Categories() override { return m_categories; }
+
     void PrepareStep() override {}
+
     const store::NarrowMacroResolver& Resolver() override { return m_resolve; }
+
     store::Result<engine::StepCommandsOutcome>
     RunCommands(std::span<const std::string>, std::vector<std::string>&, std::vector<std::string>&) override
     {
         return engine::StepCommandsOutcome{};
     }
+
     void ExpandOsMultiSelect(std::vector<std::string>&, std::vector<std::string>&) override {}
+
     void ExpandFields(std::vector<std::string>&, std::vector<std::string>&, std::string&) override {}
+
     void RecordRequestPage(const fs::path&) override {}
+
     void RecordSuccessPage(std::string) override {}
+
     std::span<std::string> Custom() override { return m_custom; }
+
     void CleanFoundValues(const sites::SitesR&) override {}
+
     void ApplyStatsSum(std::string_view) override {}
+
     std::optional<store::Error> TakeFailure() override { return std::nullopt; }
 
 private:
     engine::StepCategories m_categories;
-    store::NarrowMacroResolver m_resolve = [](std::string_view token, std::string& out) { out += token; };
+    store::NarrowMacroResolver m_resolve = [](std::string_view token, std::string& out) {
+        out += token;
+    };
     std::array<std::string, 10> m_custom{};
 };
 
@@ -139,6 +156,7 @@ class NullView final : public engine::RunView
 {
 public:
     void Apply(const engine::RunEvent&) override {}
+
     void ShowProgress(const std::string&) override {}
 };
 
@@ -193,8 +211,14 @@ void BM_Bare4000Requests(benchmark::State& state)
         fs::create_directories(dir);
         state.ResumeTiming();
         for (int i = 0; i < 2 * kSites; ++i) {
-            engine::StepRequest step{Server().HostPort(), "/page", "GET", {"id"}, {"1"},
-                                     dir / ("Site" + std::to_string(i / 2) + ".htm" + std::to_string(i % 2 + 1)), "s"};
+            engine::StepRequest step{
+                Server().HostPort(),
+                "/page",
+                "GET",
+                {"id"},
+                {"1"},
+                dir / ("Site" + std::to_string(i / 2) + ".htm" + std::to_string(i % 2 + 1)),
+                "s"};
             composer.RecreateHTTP();
             const auto sent = composer.SendStepRequest(step, {"Site", false}, {});
             if (!sent || !sent.Value()) {

@@ -34,7 +34,8 @@ void ConsoleRunView::Apply(const engine::RunEvent& event)
         Line("Message: " + message->text);
     } else if (const auto* link = std::get_if<ev::LinkChecked>(&event)) {
         Line("Link " + link->label + ": " + link->state);
-    } else if (const auto* timeout = std::get_if<ev::TimeoutLabel>(&event); timeout != nullptr && timeout->shown) {
+    } else if (const auto* timeout = std::get_if<ev::TimeoutLabel>(&event);
+               timeout != nullptr && timeout->shown) {
         Line("HTTP Timeout!!!");
     } else if (const auto* trace = std::get_if<ev::Trace>(&event)) {
         Line(trace->fileName);

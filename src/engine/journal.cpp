@@ -143,7 +143,8 @@ void RollForward(std::string_view entry)
 
 store::Result<void> InstallFile(const fs::path& folder, std::string_view name, std::string_view text)
 {
-    return store::SaveStringToFile(folder / name, text, store::FileAccess::Shared, store::Durability::Ordered);
+    return store::SaveStringToFile(
+        folder / name, text, store::FileAccess::Shared, store::Durability::Ordered);
 }
 
 store::Result<void> EnsureFolder(const fs::path& folder)
@@ -242,7 +243,8 @@ RunJournal::Save(const SubmissionState& state, WizardPage page, std::span<const 
             if (texts[i] == m_installed[i] && store::FileSizeOf(m_folder / kJournalFiles[i]) >= 0) {
                 continue;
             }
-            if (store::Result<void> installed = InstallFile(m_folder, kJournalFiles[i], texts[i]); !installed) {
+            if (store::Result<void> installed = InstallFile(m_folder, kJournalFiles[i], texts[i]);
+                !installed) {
                 return installed;
             }
             m_installed[i] = texts[i];
@@ -298,8 +300,8 @@ std::string ResumeQuestion(std::string_view productName, std::string_view produc
 {
     return "The last submission was not finished. Would you like to resume the last submission?\r\n\r\n"
            "Product Name: " +
-           std::string(productName) + "\r\n" + "Product Version: " + std::string(productVersion) + "\r\n\r\n" +
-           "Warning! If you choose \"No\", the resume data will be lost!";
+           std::string(productName) + "\r\n" + "Product Version: " + std::string(productVersion) +
+           "\r\n\r\n" + "Warning! If you choose \"No\", the resume data will be lost!";
 }
 
 store::Result<void>

@@ -72,8 +72,9 @@ std::string ResumeQuestion(std::string_view productName, std::string_view produc
 /// checks of the rows of `listRows` (site list order) named in sites.dat, the page's counters,
 /// lists and the HTTP error list. A first or progress line of resume.dat that is not a whole
 /// number stops with a Malformed error; what was restored before stays.
-store::Result<void>
-OpenResumeInfo(const std::filesystem::path& folder, SubmissionState& state, std::span<const std::string> listRows);
+store::Result<void> OpenResumeInfo(const std::filesystem::path& folder,
+                                   SubmissionState& state,
+                                   std::span<const std::string> listRows);
 
 /// Deletes every file of the folder and the folder (DeleteResumeInfo); failures are ignored.
 void DeleteResumeInfo(const std::filesystem::path& folder);

@@ -115,7 +115,8 @@ bool TValidator::CheckLink(const std::string& url)
         state.lastLocation.clear();
         client->SetMaxResponseBytes(1);
         const store::Result<void> got = client->Get();
-        passed = (got.HasValue() || client->Truncated()) && client->StatusCode() > 0 && client->StatusCode() < 400;
+        passed =
+            (got.HasValue() || client->Truncated()) && client->StatusCode() > 0 && client->StatusCode() < 400;
     }
     m_control.DisarmWatchdog();
     if (!state.lastLocation.empty() && IsNotFoundLocation(state.lastLocation)) {

@@ -51,7 +51,10 @@ struct ValidationResult
 class TValidator
 {
 public:
-    TValidator(RunControl& control, RunView& view, ProxySettings proxy, std::shared_ptr<net::HttpConnectionPool> pool);
+    TValidator(RunControl& control,
+               RunView& view,
+               ProxySettings proxy,
+               std::shared_ptr<net::HttpConnectionPool> pool);
 
     /// The bound of one check (60 seconds by default).
     void SetTimeout(std::chrono::milliseconds limit) { m_limit = limit; }

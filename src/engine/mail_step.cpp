@@ -46,15 +46,16 @@ MailStepEnd RunMailStep(RunContext& run, SiteState& site, const LoadedStep& step
         run.control.BeginTransfer();
         run.smtp.SetTransferControl(&run.control.Transfer());
         run.smtp.SMTPQuit();
-        std::string code = settings.auth ? run.smtp.SMTPConnect(settings) : run.smtp.SMTPConnectNoAuth(settings);
+        std::string code =
+            settings.auth ? run.smtp.SMTPConnect(settings) : run.smtp.SMTPConnectNoAuth(settings);
         if (code == "0") {
             code = run.smtp.SMTPSend(message);
         }
         if (code.empty()) {
             run.control.SetOutcome(Outcome::Error); // no session was open
         }
-        if (store::Result<void> saved = store::SaveLines(SavedPagePath(run.resultFolder, site.name, site.requestNumber),
-                                                         message.body);
+        if (store::Result<void> saved = store::SaveLines(
+                SavedPagePath(run.resultFolder, site.name, site.requestNumber), message.body);
             !saved && !run.fatal) {
             run.fatal = saved.GetError();
         }
@@ -80,8 +81,11 @@ MailStepEnd RunMailStep(RunContext& run, SiteState& site, const LoadedStep& step
         ++site.requestNumber;
         run.control.BeginTransfer();
         const RelayAnswer answer =
-            SendThroughRelay(message, run.in.config.mailRelayHost, HttpProxyFromPrefs(run.in.prefs),
-                             SavedPagePath(run.resultFolder, site.name, site.requestNumber), run.pool,
+            SendThroughRelay(message,
+                             run.in.config.mailRelayHost,
+                             HttpProxyFromPrefs(run.in.prefs),
+                             SavedPagePath(run.resultFolder, site.name, site.requestNumber),
+                             run.pool,
                              &run.control.Transfer());
         if (!answer.sent) {
             site.httpErrorCode = answer.status;

@@ -37,13 +37,15 @@ std::string RelayForm(const MailMessage& message)
 {
     // The relay's "From" is the site's address and "To" the author's, as the message is meant.
     return "From=" + store::UrlEncode(message.recipient) + "&To=" + store::UrlEncode(message.generalEmail) +
-           "&FromName=" + store::UrlEncode(message.senderName) + "&Subject=" + store::UrlEncode(message.subject) +
+           "&FromName=" + store::UrlEncode(message.senderName) +
+           "&Subject=" + store::UrlEncode(message.subject) +
            "&Message=" + store::UrlEncode(RelayMessageText(message.body));
 }
 
 SmtpSettings SmtpSettingsFromPrefs(const store::Prefs& prefs)
 {
-    return SmtpSettings{prefs.smtpServer, prefs.smtpPort, prefs.smtpAuth, prefs.smtpLogin, prefs.smtpPassword, {}};
+    return SmtpSettings{
+        prefs.smtpServer, prefs.smtpPort, prefs.smtpAuth, prefs.smtpLogin, prefs.smtpPassword, {}};
 }
 
 bool SmtpInUse(const store::Prefs& prefs)
@@ -197,7 +199,8 @@ RelayAnswer SendThroughRelay(const MailMessage& message,
     } else if (answer.status != 200) {
         answer.errorText = client.ReasonPhrase();
     }
-    (void)store::SaveStringToFile(savedPage, body.Text(), store::FileAccess::Shared, store::Durability::Ordered);
+    (void)store::SaveStringToFile(
+        savedPage, body.Text(), store::FileAccess::Shared, store::Durability::Ordered);
     return answer;
 }
 

@@ -95,6 +95,7 @@ public:
 
 private:
     void Prepare(const SmtpSettings& settings, bool withLogin);
+
     bool Aborted() const { return m_control != nullptr && m_control->IsAbortRequested(); }
 
     net::SmtpClient m_client;

@@ -15,8 +15,9 @@ inline constexpr const char* kResultFile = "Result.txt";
 inline constexpr const char* kDetailResultFile = "DetailResult.txt";
 
 /// Returns workspace/Submits/RIS(product)_dd-mm-yyyy/.
-std::filesystem::path
-ResultFolder(const std::filesystem::path& workspace, std::string_view productName, const store::CivilDate& date);
+std::filesystem::path ResultFolder(const std::filesystem::path& workspace,
+                                   std::string_view productName,
+                                   const store::CivilDate& date);
 
 /// Returns the date of the product's newest result folder of the 31 days up to `today`
 /// (GetNowDate), or `today` when there is none.

@@ -68,7 +68,10 @@ struct RunContext
     std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     bool countElapsed = false; ///< the run clock runs for Step 1 runs
 
-    sites::SitesR& Record(const SiteState& site) { return in.table->sites[static_cast<std::size_t>(site.record)]; }
+    sites::SitesR& Record(const SiteState& site)
+    {
+        return in.table->sites[static_cast<std::size_t>(site.record)];
+    }
 };
 
 } // namespace listrider::engine

@@ -187,9 +187,8 @@ void RunControl::WatchdogLoop(std::stop_token stop)
             continue;
         }
         const auto deadline = *m_deadline;
-        if (m_changed.wait_until(lock, stop, deadline, [this, deadline] {
-                return !m_deadline || *m_deadline != deadline;
-            })) {
+        if (m_changed.wait_until(
+                lock, stop, deadline, [this, deadline] { return !m_deadline || *m_deadline != deadline; })) {
             continue; // disarmed, paused or re-armed
         }
         if (stop.stop_requested()) {

@@ -47,11 +47,8 @@ int NextWizardStep(const SubmissionState& state, WizardPage runPage)
     return state.failedSites > 0 ? 4 : 5;
 }
 
-TProgressWindow::TProgressWindow(RunInputs& inputs,
-                                 SubmissionState& state,
-                                 RunView& view,
-                                 RunControl& control,
-                                 RunScript& script)
+TProgressWindow::TProgressWindow(
+    RunInputs& inputs, SubmissionState& state, RunView& view, RunControl& control, RunScript& script)
     : m_in(inputs)
     , m_state(state)
     , m_view(view)
@@ -100,7 +97,8 @@ bool TProgressWindow::SetUp()
 
     const store::CivilDate runDate =
         m_state.resumeMode ? GetNowDate(m_in.workspace, m_in.productName, m_in.today) : m_in.today;
-    const double dateNumber = runDate == store::Today() ? store::NowDateTimeNumber() : store::DateTimeNumber(runDate);
+    const double dateNumber =
+        runDate == store::Today() ? store::NowDateTimeNumber() : store::DateTimeNumber(runDate);
 
     m_composer = std::make_unique<RequestComposer>(m_pool);
     m_journal = std::make_unique<RunJournal>(m_in.productFolder / "Resume");
@@ -127,9 +125,12 @@ bool TProgressWindow::SetUp()
     }
     m_view.Apply(run_event::RunButtons{false});
     m_control.SetTimeoutHandler([this] { m_view.Apply(run_event::TimeoutLabel{true}); });
-    const ConnectionTestResult connection =
-        RunConnectionTest(m_in.workspace, m_in.config.connectionTestHost, m_in.localAddresses,
-                          HttpProxyFromPrefs(m_in.prefs), m_pool, &m_control.Transfer());
+    const ConnectionTestResult connection = RunConnectionTest(m_in.workspace,
+                                                              m_in.config.connectionTestHost,
+                                                              m_in.localAddresses,
+                                                              HttpProxyFromPrefs(m_in.prefs),
+                                                              m_pool,
+                                                              &m_control.Transfer());
     if (!connection.passed) {
         m_view.Apply(run_event::Message{std::string(kNoConnectionMessage) + "\r\nSubmission stopped."});
         return false;

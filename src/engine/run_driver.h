@@ -16,7 +16,8 @@ int NextWizardStep(const SubmissionState& state, WizardPage runPage);
 class TProgressWindow
 {
 public:
-    TProgressWindow(RunInputs& inputs, SubmissionState& state, RunView& view, RunControl& control, RunScript& script);
+    TProgressWindow(
+        RunInputs& inputs, SubmissionState& state, RunView& view, RunControl& control, RunScript& script);
     TProgressWindow(const TProgressWindow&) = delete;
     TProgressWindow& operator=(const TProgressWindow&) = delete;
     ~TProgressWindow();

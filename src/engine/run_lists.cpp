@@ -4,7 +4,8 @@ namespace listrider::engine {
 
 std::array<long long, 7> ReportCounters::ToArray() const
 {
-    return {sitesFinished, sitesSuccessful, elapsedSeconds, emailsSent, webRequests, bytesSent, bytesReceived};
+    return {
+        sitesFinished, sitesSuccessful, elapsedSeconds, emailsSent, webRequests, bytesSent, bytesReceived};
 }
 
 void ReportCounters::FromArray(const std::array<long long, 7>& values)

@@ -77,11 +77,11 @@ struct RunPage
 /// The wizard pages that keep a journal.
 enum class WizardPage
 {
-    MainSubmit = 1,  ///< "Step 1 (Main submit)"
+    MainSubmit = 1,   ///< "Step 1 (Main submit)"
     NewPasswords = 2, ///< "Step 2 (New passwords)"
-    FinalSubmit = 3, ///< "Step 3 (Final submit)"
+    FinalSubmit = 3,  ///< "Step 3 (Final submit)"
     ErrorsReport = 4, ///< "Step 4 (Errors Report)"
-    Report = 5,      ///< "Step 5 (Report)"
+    Report = 5,       ///< "Step 5 (Report)"
 };
 
 /// Everything the Submit page keeps between runs: both run pages, the run lists and counters.
@@ -90,11 +90,11 @@ struct SubmissionState
     RunPage page1;
     RunPage page3;
     WizardPage page = WizardPage::MainSubmit;
-    std::vector<std::string> checked;  ///< the checked rows of the site list, in list order
-    std::vector<std::string> selected; ///< the run's sites in processing order
-    std::size_t position = 0;          ///< of the current site in `selected`
-    std::vector<std::string> requeue;  ///< one entry per requeue
-    std::vector<std::string> pending;  ///< sites whose script ended pending (-3)
+    std::vector<std::string> checked;    ///< the checked rows of the site list, in list order
+    std::vector<std::string> selected;   ///< the run's sites in processing order
+    std::size_t position = 0;            ///< of the current site in `selected`
+    std::vector<std::string> requeue;    ///< one entry per requeue
+    std::vector<std::string> pending;    ///< sites whose script ended pending (-3)
     std::vector<std::string> httpErrors; ///< pairs of lines: site, reason
     ReportCounters report;
     long long failedSites = 0;

@@ -60,7 +60,8 @@ public:
     virtual void ExpandOsMultiSelect(std::vector<std::string>& names, std::vector<std::string>& values) = 0;
 
     /// Expands the values, then the names, then the path, with the value mappings.
-    virtual void ExpandFields(std::vector<std::string>& names, std::vector<std::string>& values, std::string& path) = 0;
+    virtual void
+    ExpandFields(std::vector<std::string>& names, std::vector<std::string>& values, std::string& path) = 0;
 
     /// The page the site's last request saved, which the next step's commands read.
     virtual void RecordRequestPage(const std::filesystem::path& savedPage) = 0;

@@ -10,6 +10,7 @@
 namespace listrider::engine {
 
 /// Returns the run's script language over the run values of the table; the table must outlive it.
-std::unique_ptr<RunScript> MakeRunScript(const sites::SiteTable& table, const store::InstallationConfig& config);
+std::unique_ptr<RunScript> MakeRunScript(const sites::SiteTable& table,
+                                         const store::InstallationConfig& config);
 
 } // namespace listrider::engine

@@ -12,8 +12,8 @@ namespace {
 void AppendDetailResult(RunContext& run)
 {
     const DetailRow& row = run.page.details.front();
-    if (store::Result<void> appended =
-            AppendResultLine(run.resultFolder / kDetailResultFile, DetailResultLine(row.site, row.action, row.result));
+    if (store::Result<void> appended = AppendResultLine(run.resultFolder / kDetailResultFile,
+                                                        DetailResultLine(row.site, row.action, row.result));
         !appended && !run.fatal) {
         run.fatal = appended.GetError();
     }
@@ -128,8 +128,10 @@ void LogRowFailure(RunContext& run, SiteState& site)
         }
         return;
     case Outcome::Error:
-        ShowStatus(run, site.httpErrorText.empty() ? "Submission failed to " + name
-                                                   : "Submission failed to " + name + "  -  " + site.httpErrorText);
+        ShowStatus(run,
+                   site.httpErrorText.empty()
+                       ? "Submission failed to " + name
+                       : "Submission failed to " + name + "  -  " + site.httpErrorText);
         SetLogResult(run, "Error");
         return;
     case Outcome::Exists:
@@ -166,7 +168,8 @@ void SaveSiteStatus(RunContext& run)
 {
     // Rewritten after every site so the file is always current; replaced atomically, flushed to
     // the disk at the end of the run.
-    if (store::Result<void> saved = sites::SaveSites(*run.in.table, run.in.productFolder, store::Durability::Ordered);
+    if (store::Result<void> saved =
+            sites::SaveSites(*run.in.table, run.in.productFolder, store::Durability::Ordered);
         !saved && !run.fatal) {
         run.fatal = saved.GetError();
     }
@@ -178,7 +181,8 @@ void UpdateReportCounters(RunContext& run)
     if (run.countElapsed) {
         report.elapsedSeconds =
             run.reportBase.elapsedSeconds +
-            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - run.started).count();
+            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - run.started)
+                .count();
     }
     const RequestCounters& counters = run.composer.Counters();
     report.webRequests = run.reportBase.webRequests + counters.webRequests;

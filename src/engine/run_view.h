@@ -117,8 +117,8 @@ struct Requeued
 /// What the trace window shows before a web request.
 struct Trace
 {
-    std::string fileName;  ///< "FileName: " + the step file's file part
-    std::string url;       ///< "URL: " + host and path, expanded, "&" doubled
+    std::string fileName; ///< "FileName: " + the step file's file part
+    std::string url;      ///< "URL: " + host and path, expanded, "&" doubled
     int onSuccess = 0;
     int onFailure = 0;
     std::vector<std::string> commands;

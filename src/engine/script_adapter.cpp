@@ -47,8 +47,8 @@ public:
             return ran.GetError();
         }
         const TextCommandOutcome& outcome = ran.Value();
-        return StepCommandsOutcome{outcome.result, outcome.path, outcome.method, outcome.capturedLogin,
-                                   outcome.capturedPassword};
+        return StepCommandsOutcome{
+            outcome.result, outcome.path, outcome.method, outcome.capturedLogin, outcome.capturedPassword};
     }
 
     void ExpandOsMultiSelect(std::vector<std::string>& names, std::vector<std::string>& values) override
@@ -56,14 +56,22 @@ public:
         engine::ExpandOsMultiSelect(m_values, names, values);
     }
 
-    void ExpandFields(std::vector<std::string>& names, std::vector<std::string>& values, std::string& path) override
+    void ExpandFields(std::vector<std::string>& names,
+                      std::vector<std::string>& values,
+                      std::string& path) override
     {
         ExpandStepFields(m_values, names, values, path);
     }
 
-    void RecordRequestPage(const std::filesystem::path& savedPage) override { m_pages.previousPage = savedPage; }
+    void RecordRequestPage(const std::filesystem::path& savedPage) override
+    {
+        m_pages.previousPage = savedPage;
+    }
 
-    void RecordSuccessPage(std::string normalizedPage) override { m_pages.lastSuccessPage = std::move(normalizedPage); }
+    void RecordSuccessPage(std::string normalizedPage) override
+    {
+        m_pages.lastSuccessPage = std::move(normalizedPage);
+    }
 
     std::span<std::string> Custom() override { return std::span<std::string>(m_values.custom.data(), 10); }
 
@@ -82,7 +90,10 @@ public:
         engine::ApplyStatsSum(std::span<std::string>(m_values.custom.data(), 10), statsSum);
     }
 
-    std::optional<store::Error> TakeFailure() override { return std::exchange(m_values.failure, std::nullopt); }
+    std::optional<store::Error> TakeFailure() override
+    {
+        return std::exchange(m_values.failure, std::nullopt);
+    }
 
 private:
     RunEnvironment m_environment;
@@ -93,7 +104,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<RunScript> MakeRunScript(const sites::SiteTable& table, const store::InstallationConfig& config)
+std::unique_ptr<RunScript> MakeRunScript(const sites::SiteTable& table,
+                                         const store::InstallationConfig& config)
 {
     return std::make_unique<ScriptAdapter>(table, config);
 }

@@ -40,7 +40,8 @@ std::string NormalizeVersion(std::string_view version)
 
 void ApplySearchVerdict(RunContext& run, SiteState& site)
 {
-    if (!site.searchActive || (site.step != kStepSuccess && site.step != kStepFailure && site.step != kStepNoVerdict)) {
+    if (!site.searchActive ||
+        (site.step != kStepSuccess && site.step != kStepFailure && site.step != kStepNoVerdict)) {
         return;
     }
     site.searchActive = false;
@@ -55,8 +56,8 @@ void ApplySearchVerdict(RunContext& run, SiteState& site)
         if (record.StatsInfo[1] && custom[0].empty()) {
             custom[0] = "Unknown";
         }
-        std::string* const fields[] = {&record.VersionListed, &record.Downloads, &record.SiteRating,
-                                       &record.UserRating, &record.Votes};
+        std::string* const fields[] = {
+            &record.VersionListed, &record.Downloads, &record.SiteRating, &record.UserRating, &record.Votes};
         for (std::size_t i = 0; i < 5; ++i) {
             if (!custom[i].empty()) {
                 custom[i] = Trimmed(custom[i]);

@@ -35,7 +35,8 @@ store::Result<std::unique_ptr<Session>> Session::Open(const fs::path& workspace,
     session->m_firstRun = !prefs.found;
 
     session->m_sites = sites::LoadSites(workspace);
-    session->m_notes.insert(session->m_notes.end(), session->m_sites.notes.begin(), session->m_sites.notes.end());
+    session->m_notes.insert(
+        session->m_notes.end(), session->m_sites.notes.begin(), session->m_sites.notes.end());
     session->m_scratch = std::make_unique<sites::ScratchDir>(workspace);
     session->m_packages = std::make_unique<sites::SitePackages>(workspace, *session->m_scratch);
     if (!session->m_sites.sites.empty()) {

@@ -91,9 +91,8 @@ bool Requeue(RunContext& run, SiteState& site, bool timedOut)
     }
     requeue.push_back(site.name);
     auto removeTop = [&site](auto& rows) {
-        const auto count = std::count_if(rows.begin(), rows.end(), [&site](const auto& row) {
-            return row.site == site.name;
-        });
+        const auto count = std::count_if(
+            rows.begin(), rows.end(), [&site](const auto& row) { return row.site == site.name; });
         rows.erase(rows.begin(), rows.begin() + count);
         return static_cast<int>(count);
     };
@@ -101,8 +100,10 @@ bool Requeue(RunContext& run, SiteState& site, bool timedOut)
     const int detailRows = removeTop(run.page.details);
     run.view.Apply(run_event::Requeued{site.name, logRows, detailRows});
     ShowStatus(run,
-               site.name + (timedOut ? " -  connection timed out. Listrider will retry after processing next 10 sites."
-                                     : " -  is unreachable. Listrider will retry after processing next 10 sites."));
+               site.name +
+                   (timedOut
+                        ? " -  connection timed out. Listrider will retry after processing next 10 sites."
+                        : " -  is unreachable. Listrider will retry after processing next 10 sites."));
     std::vector<std::string>& selected = run.state.selected;
     selected.erase(selected.begin() + static_cast<std::ptrdiff_t>(site.position));
     if (selected.size() > site.position + 10) {
@@ -209,19 +210,25 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
         const bool upload = step.method == "POSTUPLOAD";
         run.control.BeginTransfer();
         if (!upload) {
-            run.control.ArmWatchdog(run.in.requestTimeout.count() > 0
-                                        ? run.in.requestTimeout
-                                        : std::chrono::milliseconds(std::chrono::seconds(run.in.prefs.httpExpire)));
+            run.control.ArmWatchdog(
+                run.in.requestTimeout.count() > 0
+                    ? run.in.requestTimeout
+                    : std::chrono::milliseconds(std::chrono::seconds(run.in.prefs.httpExpire)));
         }
         site.httpErrorCode = 0;
         site.httpErrorText.clear();
         run.composer.RecreateHTTP();
         run.composer.SetReferrer(referrer);
         site.emptyPage = false;
-        StepRequest request{step.host, path, step.method, names, values,
-                            SavedPagePath(run.resultFolder, site.name, site.requestNumber), site.stepFile};
-        const store::Result<bool> sent =
-            run.composer.SendStepRequest(request, SiteFacts{site.name, run.Record(site).HasPrb}, run.in.uploadPaths);
+        StepRequest request{step.host,
+                            path,
+                            step.method,
+                            names,
+                            values,
+                            SavedPagePath(run.resultFolder, site.name, site.requestNumber),
+                            site.stepFile};
+        const store::Result<bool> sent = run.composer.SendStepRequest(
+            request, SiteFacts{site.name, run.Record(site).HasPrb}, run.in.uploadPaths);
         if (!sent || !sent.Value()) {
             site.step = kStepFailure;
         }

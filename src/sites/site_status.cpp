@@ -162,7 +162,8 @@ std::string SubmittedColumnText(std::string_view submitted)
         return {};
     }
     const char decimal = store::LocaleDecimalSeparator();
-    const std::optional<double> number = store::ParseDecimal(store::ToLocaleDecimal(submitted, decimal), decimal);
+    const std::optional<double> number =
+        store::ParseDecimal(store::ToLocaleDecimal(submitted, decimal), decimal);
     if (!number) {
         return {};
     }

@@ -1,9 +1,8 @@
-#include "engine/journal.h"
-
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "engine/journal.h"
 #include "engine/result_folder.h"
 #include "support/result_matchers.h"
 #include "support/temp_dir.h"
@@ -41,7 +40,8 @@ TEST(JournalTest, WritesTheSixFilesForEachPage)
     EXPECT_EQ(ReadBytes(folder / "details.dat"),
               "10:02\r\nBeta\r\nLoading\r\n \r\n10:01\r\nAlpha\r\nSending\r\nDone");
     EXPECT_EQ(ReadBytes(folder / "sites.dat"), "Beta\r\nGamma\r\nDelta");
-    EXPECT_EQ(ReadBytes(folder / "resume.dat"), "1\r\n2\r\n1\r\n1\r\n33\r\n1\r\n1\r\n42\r\n0\r\n3\r\n300\r\n4000");
+    EXPECT_EQ(ReadBytes(folder / "resume.dat"),
+              "1\r\n2\r\n1\r\n1\r\n33\r\n1\r\n1\r\n42\r\n0\r\n3\r\n300\r\n4000");
     EXPECT_EQ(ReadBytes(folder / "pending.dat"), "Alpha");
     EXPECT_EQ(ReadBytes(folder / "httperrs.dat"), "Beta\r\nNot Found");
 
@@ -198,8 +198,15 @@ TEST(ProgressTest, RoundsHalvesToEven)
         long long processed, total;
         int percent;
     };
-    for (const Case& c : {Case{0, 0, 0}, Case{1, 8, 12}, Case{3, 8, 38}, Case{1, 200, 0}, Case{3, 200, 2},
-                          Case{1, 3, 33}, Case{2, 3, 67}, Case{5, 5, 100}}) {
+
+    for (const Case& c : {Case{0, 0, 0},
+                          Case{1, 8, 12},
+                          Case{3, 8, 38},
+                          Case{1, 200, 0},
+                          Case{3, 200, 2},
+                          Case{1, 3, 33},
+                          Case{2, 3, 67},
+                          Case{5, 5, 100}}) {
         SCOPED_TRACE(std::to_string(c.processed) + "/" + std::to_string(c.total));
         EXPECT_EQ(ProgressPercent(c.processed, c.total), c.percent);
     }

@@ -1,10 +1,9 @@
-#include "engine/link_validator.h"
-
 #include <mutex>
 
 #include <gtest/gtest.h>
 
 #include "engine/connection_test.h"
+#include "engine/link_validator.h"
 #include "support/recording_http_server.h"
 #include "support/temp_dir.h"
 
@@ -45,11 +44,16 @@ TEST(LinkValidatorTest, SkipRules)
         bool orderPage;
         bool skipped;
     };
-    for (const Case& c : {Case{"", false, true}, Case{"http://", false, true}, Case{"ftp://x.example/a", false, true},
-                          Case{"FTP://x.example/a", false, true}, Case{"https://x.example/", false, false},
+
+    for (const Case& c : {Case{"", false, true},
+                          Case{"http://", false, true},
+                          Case{"ftp://x.example/a", false, true},
+                          Case{"FTP://x.example/a", false, true},
+                          Case{"https://x.example/", false, false},
                           Case{"http://www.regsoft.net/buy", true, true},
                           Case{"http://www.regsoft.net/buy", false, false},
-                          Case{"http://store.esellerate.net/s", true, true}, Case{"http://x.example/", true, false}}) {
+                          Case{"http://store.esellerate.net/s", true, true},
+                          Case{"http://x.example/", true, false}}) {
         SCOPED_TRACE(c.url);
         EXPECT_EQ(IsSkippedLink(c.url, c.orderPage), c.skipped);
     }
@@ -75,26 +79,32 @@ TEST(LinkValidatorTest, ChecksEveryRowAndFailsOnBadLinks)
         return reply;
     });
     server.Route("/notfound.htm", [](const RecordedRequest&) { return Reply{}; });
-    std::array<LinkRow, 10> links = {LinkRow{"Company WebSite URL", server.Url("/ok"), false},
-                                     LinkRow{"Application Info URL", server.Url("/no head"), false},
-                                     LinkRow{"Order Page URL", "http://regsoft.example/order", true},
-                                     LinkRow{"Screenshot URL", server.Url("/missing.png"), false},
-                                     LinkRow{"Program Icon URL", server.Url("/moved"), false},
-                                     LinkRow{"PAD XML file URL", "http://", false},
-                                     LinkRow{"Primary Download URL", "https://" + server.HostPort() + "/ok", false},
-                                     LinkRow{"Secondary Download URL", "", false},
-                                     LinkRow{"Additional Download URL1", "ftp://x.example/f", false},
-                                     LinkRow{"Additional Download URL2", server.Url("/ok"), false}};
+    std::array<LinkRow, 10> links = {
+        LinkRow{"Company WebSite URL", server.Url("/ok"), false},
+        LinkRow{"Application Info URL", server.Url("/no head"), false},
+        LinkRow{"Order Page URL", "http://regsoft.example/order", true},
+        LinkRow{"Screenshot URL", server.Url("/missing.png"), false},
+        LinkRow{"Program Icon URL", server.Url("/moved"), false},
+        LinkRow{"PAD XML file URL", "http://", false},
+        LinkRow{"Primary Download URL", "https://" + server.HostPort() + "/ok", false},
+        LinkRow{"Secondary Download URL", "", false},
+        LinkRow{"Additional Download URL1", "ftp://x.example/f", false},
+        LinkRow{"Additional Download URL2", server.Url("/ok"), false}};
     RunControl control;
     RecordingView view;
     TValidator validator(control, view, {}, nullptr);
     const ValidationResult result = validator.Execute(links);
     EXPECT_FALSE(result.allPassed);
     EXPECT_EQ(view.states,
-              (std::vector<std::string>{"Company WebSite URL=Passed", "Application Info URL=Passed",
-                                        "Order Page URL=Skipped", "Screenshot URL=Failed", "Program Icon URL=Failed",
-                                        "PAD XML file URL=Skipped", "Primary Download URL=Failed",
-                                        "Secondary Download URL=Skipped", "Additional Download URL1=Skipped",
+              (std::vector<std::string>{"Company WebSite URL=Passed",
+                                        "Application Info URL=Passed",
+                                        "Order Page URL=Skipped",
+                                        "Screenshot URL=Failed",
+                                        "Program Icon URL=Failed",
+                                        "PAD XML file URL=Skipped",
+                                        "Primary Download URL=Failed",
+                                        "Secondary Download URL=Skipped",
+                                        "Additional Download URL1=Skipped",
                                         "Additional Download URL2=Passed"}));
     EXPECT_EQ(view.messages, (std::vector<std::string>{std::string(kLinksIncorrectMessage)}));
     bool sawSpace = false;
@@ -136,12 +146,14 @@ TEST(ConnectionTestTest, FetchesTheTestFileUnlessSkipped)
     testsupport::RecordingHttpServer server;
     server.Route("/test.txt", [](const RecordedRequest&) { return Reply{}; });
     const std::vector<std::string> addresses = {"127.0.0.2", "127.0.0.1"};
-    ConnectionTestResult result = RunConnectionTest(dir.Path(), server.HostPort(), addresses, {}, nullptr, nullptr);
+    ConnectionTestResult result =
+        RunConnectionTest(dir.Path(), server.HostPort(), addresses, {}, nullptr, nullptr);
     EXPECT_TRUE(result.passed);
     EXPECT_FALSE(result.localAddress.empty());
     EXPECT_EQ(server.Requests().at(0).target, "/test.txt");
 
-    EXPECT_FALSE(RunConnectionTest(dir.Path(), server.HostPort() + "/none", addresses, {}, nullptr, nullptr).passed);
+    EXPECT_FALSE(
+        RunConnectionTest(dir.Path(), server.HostPort() + "/none", addresses, {}, nullptr, nullptr).passed);
     result = RunConnectionTest(dir.Path(), "", addresses, {}, nullptr, nullptr);
     EXPECT_TRUE(result.passed) << "no test host: the test is skipped";
     EXPECT_EQ(result.localAddress, "");

@@ -1,9 +1,8 @@
-#include "engine/mail_submission.h"
-
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
+#include "engine/mail_submission.h"
 #include "support/peer_process.h"
 #include "support/recording_http_server.h"
 #include "support/temp_dir.h"
@@ -86,9 +85,11 @@ TEST(MailSubmissionTest, GreetsWithHeloWithoutAPasswordAndReportsARefusal)
     EXPECT_EQ(session.SMTPConnectNoAuth(Settings(peer.Port(), true)), "0");
     session.SMTPQuit();
     const std::vector<std::string> seen = peer.Lines();
-    EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("HELO "); }),
-              2);
-    EXPECT_FALSE(std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("AUTH"); }));
+    EXPECT_EQ(
+        std::count_if(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("HELO "); }),
+        2);
+    EXPECT_FALSE(
+        std::any_of(seen.begin(), seen.end(), [](const std::string& l) { return l.starts_with("AUTH"); }));
 
     SmtpSession closed;
     EXPECT_EQ(closed.SMTPSend(Message()), "") << "no session: the result code stays empty";
@@ -110,7 +111,8 @@ TEST(MailSubmissionTest, TheRelayGetsTheFormAndOnly200IsSuccess)
         return reply;
     });
     relay.Route("/thanks.htm", [](const testsupport::RecordedRequest&) { return testsupport::Reply{}; });
-    const RelayAnswer sent = SendThroughRelay(Message(), relay.HostPort(), {}, dir / "Site.htm2", nullptr, nullptr);
+    const RelayAnswer sent =
+        SendThroughRelay(Message(), relay.HostPort(), {}, dir / "Site.htm2", nullptr, nullptr);
     EXPECT_TRUE(sent.sent);
     EXPECT_EQ(testsupport::ReadBytes(dir / "Site.htm2"), "Thank you");
     ASSERT_EQ(relay.Requests().size(), 1u);

@@ -1,11 +1,11 @@
-#include "engine/run_control.h"
-
 #include <atomic>
 #include <future>
 #include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
+
+#include "engine/run_control.h"
 
 namespace listrider::engine {
 namespace {

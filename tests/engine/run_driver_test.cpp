@@ -1,5 +1,3 @@
-#include "engine/run_driver.h"
-
 #include <algorithm>
 #include <thread>
 
@@ -8,6 +6,7 @@
 #include "engine/connection_test.h"
 #include "engine/journal.h"
 #include "engine/result_folder.h"
+#include "engine/run_driver.h"
 #include "engine/submit_page.h"
 #include "run_harness.h"
 #include "support/peer_process.h"
@@ -52,7 +51,9 @@ class RunDriverTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        server.Route("/good", [](const RecordedRequest&) { return Reply{200, {}, "<p>Thanks for submitting</p>"}; });
+        server.Route("/good", [](const RecordedRequest&) {
+            return Reply{200, {}, "<p>Thanks for submitting</p>"};
+        });
         server.Route("/bad", [](const RecordedRequest&) { return Reply{200, {}, "Sorry"}; });
         server.Route("/pend", [](const RecordedRequest&) { return Reply{200, {}, "Check your mail"}; });
         server.Route("/missing", [](const RecordedRequest&) { return Reply{404, {}, "gone"}; });
@@ -101,14 +102,23 @@ TEST_F(RunDriverTest, ARunRecordsEveryOutcomeWhereItBelongs)
           {"150", WebStep(host, "/search", -1, "Found", -2, "Searching", {"SET", "|Custom1| 0.9"})},
           {"1", WebStep(host, "/good", -1, "Thanks")}}},
         {"NoLoad", {{"sub", "too\r\nshort"}}},
-        {"Ftp", {{"sub", "a\r\nb\r\nc\r\nFTP\r\nftp.example\r\n/\r\nGET\r\nuploading\r\n@\r\n-\r\n-2\r\n-\r\n-\r\n-\r\n-1\r\n\r\n-"}}},
+        {"Ftp",
+         {{"sub",
+           "a\r\nb\r\nc\r\nFTP\r\nftp.example\r\n/"
+           "\r\nGET\r\nuploading\r\n@\r\n-\r\n-2\r\n-\r\n-\r\n-\r\n-1\r\n\r\n-"}}},
     });
     Run({"Good", "Bad", "Pend", "Gone", "Listed", "Newer", "NoLoad", "Ftp"});
 
     EXPECT_FALSE(view.crashed);
     EXPECT_EQ(LogOf(state.page1),
-              (std::vector<std::string>{"Good=Done", "Bad=Failed", "Pend=Pending", "Gone=Failed", "Listed=Exists",
-                                        "Newer=Done", "NoLoad=Error", "Ftp=Error"}));
+              (std::vector<std::string>{"Good=Done",
+                                        "Bad=Failed",
+                                        "Pend=Pending",
+                                        "Gone=Failed",
+                                        "Listed=Exists",
+                                        "Newer=Done",
+                                        "NoLoad=Error",
+                                        "Ftp=Error"}));
     EXPECT_EQ(state.pending, (std::vector<std::string>{"Pend"}));
     EXPECT_EQ(view.nextStep, 2) << "pending sites lead to Step 2";
     const PageCounters& counters = state.page1.counters;
@@ -122,16 +132,21 @@ TEST_F(RunDriverTest, ARunRecordsEveryOutcomeWhereItBelongs)
 
     // Result.txt has the sites that ended right after a request.
     EXPECT_EQ(Lines(ReadBytes(ResultDir() / "Result.txt")),
-              (std::vector<std::string>{"Good - Done", "Bad - Failed", "Pend - Pending", "Gone - Failed",
-                                        "Listed - Exists", "Newer - Done"}));
+              (std::vector<std::string>{"Good - Done",
+                                        "Bad - Failed",
+                                        "Pend - Pending",
+                                        "Gone - Failed",
+                                        "Listed - Exists",
+                                        "Newer - Done"}));
     const std::vector<std::string> details = Lines(ReadBytes(ResultDir() / "DetailResult.txt"));
     EXPECT_EQ(details.front(), "Good - Loading page - Done");
     EXPECT_NE(std::find(details.begin(), details.end(), "Listed - Searching - Exists"), details.end());
     EXPECT_EQ(ReadBytes(ResultDir() / "Good.htm1"), "<p>Thanks for submitting</p>");
 
     // The HTTP error list, and the status of each site.
-    EXPECT_NE(std::find(state.httpErrors.begin(), state.httpErrors.end(), "The \"FTP\" channel is not supported"),
-              state.httpErrors.end());
+    EXPECT_NE(
+        std::find(state.httpErrors.begin(), state.httpErrors.end(), "The \"FTP\" channel is not supported"),
+        state.httpErrors.end());
     EXPECT_FALSE(ws.Site("Good").Submitted.empty());
     EXPECT_EQ(ws.Site("Good").VersionSubmitted, "1.0");
     EXPECT_EQ(ws.Site("Bad").MustBeChecked, "YES");
@@ -145,7 +160,8 @@ TEST_F(RunDriverTest, ARunRecordsEveryOutcomeWhereItBelongs)
     EXPECT_NE(status.find("<Must_Be_Checked>YES</Must_Be_Checked>"), std::string::npos);
     EXPECT_NE(std::find(view.statuses.begin(), view.statuses.end(), "Submission successful to Good"),
               view.statuses.end());
-    EXPECT_NE(std::find(view.statuses.begin(), view.statuses.end(),
+    EXPECT_NE(std::find(view.statuses.begin(),
+                        view.statuses.end(),
                         "Submission failed to Ftp  -  The \"FTP\" channel is not supported"),
               view.statuses.end());
 }
@@ -177,10 +193,12 @@ TEST_F(RunDriverTest, AnUnreachableSiteIsRetriedTenSitesLaterThreeTimes)
     expected.insert(expected.end(), {"Dead", "Site11", "Site12", "Dead", "Dead"});
     EXPECT_EQ(order, expected);
     EXPECT_EQ(std::count(state.requeue.begin(), state.requeue.end(), "Dead"), 3);
-    EXPECT_EQ(LogOf(state.page1).back(), "Dead=Error") << ::testing::PrintToString(LogOf(state.page1)) << ::testing::PrintToString(state.httpErrors);
+    EXPECT_EQ(LogOf(state.page1).back(), "Dead=Error")
+        << ::testing::PrintToString(LogOf(state.page1)) << ::testing::PrintToString(state.httpErrors);
     EXPECT_EQ(std::count(state.page1.log.begin(), state.page1.log.end(), LogRow{}), 0);
     EXPECT_EQ(state.page1.log.size(), 13u) << "the rows of earlier attempts are removed";
-    const auto error = std::find(state.httpErrors.begin(), state.httpErrors.end(), "Error connecting to host.");
+    const auto error =
+        std::find(state.httpErrors.begin(), state.httpErrors.end(), "Error connecting to host.");
     ASSERT_NE(error, state.httpErrors.end());
     EXPECT_EQ(*(error - 1), "Dead");
     EXPECT_EQ(state.page1.counters.processed, 13);
@@ -196,7 +214,8 @@ TEST_F(RunDriverTest, ATimedOutSiteIsRequeuedAndThenReportedAsTimeout)
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2500ms);
     EXPECT_EQ(std::count(state.requeue.begin(), state.requeue.end(), "Slow"), 3) << "a timeout is requeued";
     EXPECT_EQ(LogOf(state.page1), (std::vector<std::string>{"Slow=Timeout"}));
-    EXPECT_NE(std::find(view.statuses.begin(), view.statuses.end(),
+    EXPECT_NE(std::find(view.statuses.begin(),
+                        view.statuses.end(),
                         "Slow -  connection timed out. Listrider will retry after processing next 10 sites."),
               view.statuses.end());
     EXPECT_EQ(view.statuses.back(), "Submission failed to Slow  -  Connection timed out");
@@ -205,7 +224,8 @@ TEST_F(RunDriverTest, ATimedOutSiteIsRequeuedAndThenReportedAsTimeout)
 TEST_F(RunDriverTest, SkipDuringARequestAbortsTheSiteWithoutRequeue)
 {
     const std::string host = server.HostPort();
-    ws.Build({{"Slow", {{"sub", WebStep(host, "/slow", -1, "")}}}, {"Good", {{"sub", WebStep(host, "/good", -1, "")}}}});
+    ws.Build({{"Slow", {{"sub", WebStep(host, "/slow", -1, "")}}},
+              {"Good", {{"sub", WebStep(host, "/good", -1, "")}}}});
     std::thread skipper([this] {
         for (int i = 0; i < 200 && server.Requests().empty(); ++i) {
             std::this_thread::sleep_for(5ms);
@@ -215,11 +235,13 @@ TEST_F(RunDriverTest, SkipDuringARequestAbortsTheSiteWithoutRequeue)
     const auto start = std::chrono::steady_clock::now();
     Run({"Slow", "Good"});
     skipper.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms) << "Skip releases the waiting request at once";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms)
+        << "Skip releases the waiting request at once";
     EXPECT_EQ(LogOf(state.page1), (std::vector<std::string>{"Slow=Abort", "Good=Done"}));
     EXPECT_TRUE(state.requeue.empty());
-    EXPECT_NE(std::find(view.statuses.begin(), view.statuses.end(), "Submission failed to Slow  -  User abort"),
-              view.statuses.end());
+    EXPECT_NE(
+        std::find(view.statuses.begin(), view.statuses.end(), "Submission failed to Slow  -  User abort"),
+        view.statuses.end());
 }
 
 TEST_F(RunDriverTest, StopKeepsTheJournalAndResumeFinishesTheRunInTheSameFolder)
@@ -231,7 +253,8 @@ TEST_F(RunDriverTest, StopKeepsTheJournalAndResumeFinishesTheRunInTheSameFolder)
     // Yesterday's run is stopped during B.
     ws.inputs.today = store::DateFromDays(store::DaysSince1899(store::Today()) - 1);
     view.onEvent = [this](const RunEvent& event) {
-        if (const auto* row = std::get_if<run_event::DetailRowAdded>(&event); row != nullptr && row->row.site == "B") {
+        if (const auto* row = std::get_if<run_event::DetailRowAdded>(&event);
+            row != nullptr && row->row.site == "B") {
             std::thread([this] {
                 std::this_thread::sleep_for(50ms);
                 control.RequestStop();
@@ -260,7 +283,8 @@ TEST_F(RunDriverTest, StopKeepsTheJournalAndResumeFinishesTheRunInTheSameFolder)
     driver.Execute();
     EXPECT_EQ(LogOf(resumed.page1), (std::vector<std::string>{"A=Done", "B=Done", "C=Done"}));
     EXPECT_EQ(resumed.page1.counters, (PageCounters{0, 3, 3, 100}));
-    EXPECT_EQ(Lines(ReadBytes(yesterday / "Result.txt")), (std::vector<std::string>{"A - Done", "B - Done", "C - Done"}));
+    EXPECT_EQ(Lines(ReadBytes(yesterday / "Result.txt")),
+              (std::vector<std::string>{"A - Done", "B - Done", "C - Done"}));
     EXPECT_FALSE(std::filesystem::exists(ResultFolder(ws.root, "Zipper", store::Today())));
     EXPECT_EQ(again.nextStep, 5);
     EnterWizardStep(resumed, WizardPage::Report, journal);

@@ -31,8 +31,8 @@ inline std::string WebStep(const std::string& host,
                            const std::vector<std::string>& commands = {},
                            const std::string& method = "GET")
 {
-    std::string text = "step\r\n-\r\n-\r\nHTTP\r\n" + host + "\r\n" + path + "\r\n" + method + "\r\n" + action +
-                       "\r\n@\r\n-\r\n" + std::to_string(onFailure) + "\r\n-\r\n-\r\n-\r\n" +
+    std::string text = "step\r\n-\r\n-\r\nHTTP\r\n" + host + "\r\n" + path + "\r\n" + method + "\r\n" +
+                       action + "\r\n@\r\n-\r\n" + std::to_string(onFailure) + "\r\n-\r\n-\r\n-\r\n" +
                        std::to_string(onSuccess) + "\r\n" + successText + "\r\n-";
     for (const std::string& line : commands) {
         text += "\r\n" + line;
@@ -43,7 +43,8 @@ inline std::string WebStep(const std::string& host,
 /// Returns an e-mail step to the recipient.
 inline std::string MailStep(const std::string& recipient, const std::vector<std::string>& body)
 {
-    std::string text = "step\r\n-\r\n-\r\nEMAIL\r\n" + recipient + "\r\nNew program |ProgramName|\r\nSending e-mail";
+    std::string text =
+        "step\r\n-\r\n-\r\nEMAIL\r\n" + recipient + "\r\nNew program |ProgramName|\r\nSending e-mail";
     for (const std::string& line : body) {
         text += "\r\n" + line;
     }
@@ -106,7 +107,9 @@ public:
 
     void ExpandOsMultiSelect(std::vector<std::string>&, std::vector<std::string>&) override {}
 
-    void ExpandFields(std::vector<std::string>& names, std::vector<std::string>& values, std::string& path) override
+    void ExpandFields(std::vector<std::string>& names,
+                      std::vector<std::string>& values,
+                      std::string& path) override
     {
         for (std::string& value : values) {
             value = store::SubstituteMacros(value, m_resolve);
@@ -201,7 +204,8 @@ struct RunWorkspace
             source.sites.push_back(site);
         }
         const store::InstallationConfig config = store::DefaultInstallationConfig();
-        const store::Result<sites::BuildReport> built = sites::BuildSiteDatabase(source, root, config.GetSiteKey());
+        const store::Result<sites::BuildReport> built =
+            sites::BuildSiteDatabase(source, root, config.GetSiteKey());
         ASSERT_TRUE(built.HasValue()) << built.GetError().message;
         table = sites::LoadSites(root);
         sites::ClearSites(table);

@@ -1,7 +1,6 @@
-#include "sites/site_status.h"
-
 #include <gtest/gtest.h>
 
+#include "sites/site_status.h"
 #include "store/file_io.h"
 #include "support/result_matchers.h"
 #include "support/temp_dir.h"
@@ -44,24 +43,24 @@ TEST(SiteStatusTest, SwitchingProductsForgetsTheMarksOfTheFirst)
 TEST(SiteStatusTest, ReadsEachTagByItsRules)
 {
     SiteTable table = TableOf({"Alpha Soft", "Beta"});
-    const store::LineList lines = store::LineList::FromText(
-        "<Category>Ignored before the first site</Category>\r\n"
-        "<Site_Name>ALPHA soft</Site_Name>\r\n"
-        "<Category>--== Not Available ==--</Category>\r\n"
-        "<Submitted>not a number</Submitted>\r\n"
-        "<Version_Submitted>1.2</Version_Submitted>\r\n"
-        "<Listed>YES</Listed>\r\n"
-        "<Downloads>77</Downloads>\r\n"
-        "<Site_Rating>5</Site_Rating>\r\n"
-        "<User_Rating>4</User_Rating>\r\n"
-        "<Votes>3</Votes>\r\n"
-        "<Must_Be_Checked>YESYESYES</Must_Be_Checked>\r\n"
-        "<Skipped>yes</Skipped>\r\n"
-        "<Site_Name>Gone</Site_Name>\r\n"
-        "<Listed>NO</Listed>\r\n"
-        "<Site_Name>Beta</Site_Name>\r\n"
-        "<Submitted>38000,5</Submitted>\r\n"
-        "<Category> </Category>");
+    const store::LineList lines =
+        store::LineList::FromText("<Category>Ignored before the first site</Category>\r\n"
+                                  "<Site_Name>ALPHA soft</Site_Name>\r\n"
+                                  "<Category>--== Not Available ==--</Category>\r\n"
+                                  "<Submitted>not a number</Submitted>\r\n"
+                                  "<Version_Submitted>1.2</Version_Submitted>\r\n"
+                                  "<Listed>YES</Listed>\r\n"
+                                  "<Downloads>77</Downloads>\r\n"
+                                  "<Site_Rating>5</Site_Rating>\r\n"
+                                  "<User_Rating>4</User_Rating>\r\n"
+                                  "<Votes>3</Votes>\r\n"
+                                  "<Must_Be_Checked>YESYESYES</Must_Be_Checked>\r\n"
+                                  "<Skipped>yes</Skipped>\r\n"
+                                  "<Site_Name>Gone</Site_Name>\r\n"
+                                  "<Listed>NO</Listed>\r\n"
+                                  "<Site_Name>Beta</Site_Name>\r\n"
+                                  "<Submitted>38000,5</Submitted>\r\n"
+                                  "<Category> </Category>");
     ReadSiteStatus(table, lines);
     const SitesR& alpha = table.sites[0];
     EXPECT_EQ(alpha.Category, "-");
@@ -120,7 +119,8 @@ TEST(SiteStatusTest, AnEmptyStatusNeverOverwritesResults)
 
     testsupport::TempDir fresh;
     ASSERT_OK(SaveSites(table, fresh.Path()));
-    EXPECT_NE(testsupport::ReadBytes(fresh / "sites.dat").find("<Category>Games</Category>"), std::string::npos);
+    EXPECT_NE(testsupport::ReadBytes(fresh / "sites.dat").find("<Category>Games</Category>"),
+              std::string::npos);
 }
 
 TEST(SiteStatusTest, SubmittedColumnLeavesOutMidnight)

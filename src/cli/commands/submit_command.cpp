@@ -130,7 +130,8 @@ public:
         const std::filesystem::path journal = engine::ResumeFolder(folder);
 
         // The site list: every site of the table but the blacklisted ones, in table order.
-        const std::set<std::string> blacklist(workspace.Prefs().blacklist.begin(), workspace.Prefs().blacklist.end());
+        const std::set<std::string> blacklist(workspace.Prefs().blacklist.begin(),
+                                              workspace.Prefs().blacklist.end());
         std::vector<std::string> listRows;
         for (const sites::SitesR& site : workspace.Sites().sites) {
             if (blacklist.count(site.Name) == 0) {
@@ -153,14 +154,16 @@ public:
                                                      "with --resume or --no-resume"));
             }
             if (*answer) {
-                if (store::Result<void> restored = engine::OpenResumeInfo(journal, state, listRows); !restored) {
+                if (store::Result<void> restored = engine::OpenResumeInfo(journal, state, listRows);
+                    !restored) {
                     return FailInCodePage(context, session, restored.GetError());
                 }
             } else {
                 engine::DeleteResumeInfo(journal);
             }
         } else if (resume) {
-            return context.Fail(store::MakeError(store::ErrorKind::NotFound, "No unfinished submission to resume"));
+            return context.Fail(
+                store::MakeError(store::ErrorKind::NotFound, "No unfinished submission to resume"));
         }
 
         if (pending) {
@@ -168,8 +171,8 @@ public:
         }
         if (final) {
             if (state.pending.empty() && state.page != engine::WizardPage::FinalSubmit) {
-                return context.Fail(store::MakeError(store::ErrorKind::NotFound,
-                                                     "No pending sites: run 'submit' first"));
+                return context.Fail(
+                    store::MakeError(store::ErrorKind::NotFound, "No pending sites: run 'submit' first"));
             }
             engine::EnterWizardStep(state, engine::WizardPage::NewPasswords, journal);
             engine::EnterWizardStep(state, engine::WizardPage::FinalSubmit, journal);
@@ -198,7 +201,8 @@ public:
             state.checked = chosen;
         }
 
-        const engine::WizardPage runPage = final ? engine::WizardPage::FinalSubmit : engine::WizardPage::MainSubmit;
+        const engine::WizardPage runPage =
+            final ? engine::WizardPage::FinalSubmit : engine::WizardPage::MainSubmit;
         const engine::SubmitEntry entry =
             engine::EnterSubmitPage(editor, workspace.Sites(), state.checked, state.resumeMode);
         if (entry.refusal) {
@@ -233,12 +237,16 @@ public:
         inputs.productName = editor.product.program.name;
         inputs.productVersion = editor.product.program.version;
         inputs.values = catalogue::GetValues(editor.product, session.Context());
-        inputs.uploadPaths = {inputs.values.web.padPath, inputs.values.web.filePath, inputs.values.web.iconPath,
+        inputs.uploadPaths = {inputs.values.web.padPath,
+                              inputs.values.web.filePath,
+                              inputs.values.web.iconPath,
                               inputs.values.web.screenshotPath};
         inputs.table = &workspace.Sites();
         inputs.packages = &workspace.Packages();
         inputs.accounts = &editor.accounts;
-        inputs.saveAccounts = [&editor, &session] { return catalogue::SaveProduct(editor, session.Context()); };
+        inputs.saveAccounts = [&editor, &session] {
+            return catalogue::SaveProduct(editor, session.Context());
+        };
         inputs.prefs = workspace.Prefs();
         inputs.config = workspace.Config();
         inputs.localAddresses = net::GetLocalIP();
@@ -263,18 +271,19 @@ public:
         if (next != 0) {
             engine::EnterWizardStep(state, static_cast<engine::WizardPage>(next), journal);
         }
-        const std::filesystem::path results =
-            engine::ResultFolder(workspace.Workspace(), inputs.productName,
-                                 state.resumeMode ? engine::GetNowDate(workspace.Workspace(), inputs.productName,
-                                                                       inputs.today)
-                                                  : inputs.today);
+        const std::filesystem::path results = engine::ResultFolder(
+            workspace.Workspace(),
+            inputs.productName,
+            state.resumeMode ? engine::GetNowDate(workspace.Workspace(), inputs.productName, inputs.today)
+                             : inputs.today);
         if (json) {
             return PrintSummary(context, session, state, runPage, next, results);
         }
         const engine::PageCounters& counters = state.RunPageOf(runPage).counters;
         context.Out() << "Left to submit: " << counters.left << "  Total Processed: " << counters.processed
                       << "  Sucessful: " << counters.successful << "\n";
-        context.Out() << "Next: " << (next == 0 ? "the run was stopped; continue it with --resume" : StepName(next))
+        context.Out() << "Next: "
+                      << (next == 0 ? "the run was stopped; continue it with --resume" : StepName(next))
                       << "\n";
         context.Out() << "Result.txt: " << (results / engine::kResultFile).string() << "\n";
         context.Out() << "DetailResult.txt: " << (results / engine::kDetailResultFile).string() << "\n";
@@ -315,7 +324,8 @@ private:
         context.Out() << "Site Name\tLogin\tPassword\tLogin is\tValidation\n";
         for (const engine::NewAccountRow& row : rows) {
             context.Out() << session.ToUtf8(row.site) << "\t" << session.ToUtf8(row.login) << "\t"
-                          << session.ToUtf8(row.password) << "\t" << row.loginIs << "\t" << row.validation << "\n";
+                          << session.ToUtf8(row.password) << "\t" << row.loginIs << "\t" << row.validation
+                          << "\n";
         }
         return kExitOk;
     }
