@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <atomic>
+#include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -338,6 +340,108 @@ TEST_F(RunDriverTest, NoCheckedSiteEndsAtOnce)
     Run({});
     EXPECT_EQ(view.nextStep, 5);
     EXPECT_TRUE(server.Requests().empty());
+}
+
+} // namespace
+} // namespace listrider::engine
+
+namespace listrider::engine {
+namespace {
+
+// Pause, Resume, Skip and Stop fired at random moments of a run with web requests, uploads and
+// e-mail steps, while the view takes its time inside the hand-overs: the run never hangs, a
+// Stop ends it within 100 ms, and the counters always equal the rows.
+TEST_F(RunDriverTest, RandomControlsNeverHangTheRunAndKeepTheCountersExact)
+{
+    testsupport::PeerProcess peer(std::string(LISTRIDER_PEERS_DIR) + "/smtp_peer.py", {});
+    ASSERT_GT(peer.Port(), 0);
+    server.Route("/upload", [](const RecordedRequest&) {
+        Reply reply;
+        reply.body = "Thanks";
+        reply.delay = 30ms;
+        return reply;
+    });
+    server.Route("/page", [](const RecordedRequest&) {
+        Reply reply;
+        reply.body = "Thanks";
+        reply.delay = 5ms;
+        return reply;
+    });
+    const std::filesystem::path upload = dir.Write("zipper.zip", std::string(200000, 'z'));
+    const std::string host = server.HostPort();
+    std::vector<std::pair<std::string, std::map<std::string, std::string>>> sites;
+    std::vector<std::string> checked;
+    for (int i = 0; i < 18; ++i) {
+        const std::string name = "S" + std::to_string(i);
+        std::string sub;
+        if (i % 3 == 0) {
+            sub = MailStep("to@example.com", {"Hello"});
+        } else if (i % 3 == 1) {
+            sub = "s\r\n-\r\n-\r\nHTTP\r\n" + host + "\r\n/upload\r\nPOSTUPLOAD\r\nuploading\r\nfile\r\n" +
+                  upload.string() + "\r\n@\r\n-\r\n-2\r\n-\r\n-\r\n-\r\n1\r\nThanks\r\n-";
+        } else {
+            sub = WebStep(host, "/page", 1, "Thanks");
+        }
+        sites.push_back({name, {{"sub", sub}, {"1", WebStep(host, "/page", -1, "Thanks")}}});
+        checked.push_back(name);
+    }
+    ws.Build(sites);
+    ws.inputs.prefs.doNotUseSmtp = false;
+    ws.inputs.prefs.smtpServer = "127.0.0.1";
+    ws.inputs.prefs.smtpPort = std::to_string(peer.Port());
+    ws.inputs.uploadPaths = {"", upload.string(), "", ""};
+    ws.inputs.requestTimeout = 2s;
+    view.onEvent = [](const RunEvent&) {
+        std::this_thread::sleep_for(200us);
+    };
+
+    std::atomic<bool> finished{false};
+    std::atomic<long long> stopLatencyMs{-1};
+    std::thread controls([&] {
+        std::mt19937 random(99);
+        for (int round = 0; round < 60 && !finished; ++round) {
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 15000));
+            switch (random() % 4) {
+            case 0:
+                control.RequestPause();
+                std::this_thread::sleep_for(std::chrono::microseconds(random() % 5000));
+                control.Resume();
+                break;
+            case 1:
+                control.RequestSkip();
+                break;
+            default:
+                break;
+            }
+        }
+        const auto asked = std::chrono::steady_clock::now();
+        control.RequestPause();
+        control.RequestStop();
+        while (!finished) {
+            std::this_thread::sleep_for(1ms);
+        }
+        stopLatencyMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - asked)
+                .count();
+    });
+    Run(checked);
+    finished = true;
+    controls.join();
+    EXPECT_FALSE(view.crashed);
+    if (view.nextStep == 0) {
+        EXPECT_LT(stopLatencyMs.load(), 100) << "Stop takes effect at once";
+    }
+    const PageCounters& counters = state.page1.counters;
+    const auto closed = std::count_if(
+        state.page1.log.begin(), state.page1.log.end(), [](const LogRow& row) { return row.result != " "; });
+    const auto successful =
+        std::count_if(state.page1.log.begin(), state.page1.log.end(), [](const LogRow& row) {
+            return row.result == "Done" || row.result == "Exists";
+        });
+    EXPECT_EQ(counters.processed, closed);
+    EXPECT_EQ(counters.successful, successful);
+    EXPECT_EQ(counters.left + counters.processed, 18);
+    EXPECT_EQ(state.report.sitesFinished, closed);
 }
 
 } // namespace
