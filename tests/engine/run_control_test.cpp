@@ -117,9 +117,11 @@ TEST(RunControlTest, RandomControlsTakeEffectPromptly)
     std::atomic<bool> done{false};
     std::atomic<int> skipsSeen{0};
     std::atomic<int> transfersAborted{0};
+    std::atomic<int> sitesBegun{0}; // a Skip between two sites ends with the next site's start
     std::thread worker([&] {
         while (!done) {
             control.BeginSite();
+            ++sitesBegun;
             for (int step = 0; step < 5; ++step) {
                 const Checkpoint check = control.Check();
                 if (check == Checkpoint::Stop) {
@@ -157,10 +159,10 @@ TEST(RunControlTest, RandomControlsTakeEffectPromptly)
             break;
         }
         case 1: {
-            const int before = skipsSeen + transfersAborted;
+            const int before = skipsSeen + transfersAborted + sitesBegun;
             control.RequestSkip();
             const auto waited = Timed([&] {
-                for (int i = 0; i < 200 && skipsSeen + transfersAborted == before; ++i) {
+                for (int i = 0; i < 200 && skipsSeen + transfersAborted + sitesBegun == before; ++i) {
                     std::this_thread::sleep_for(500us);
                 }
             });
