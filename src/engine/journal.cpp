@@ -18,9 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSetFile = "journal.set";
-constexpr std::string_view kSetMagic = "LISTRIDER-JOURNAL-SET 1\n";
-
 void AddLine(std::string& out, std::string_view line)
 {
     out += line;
@@ -54,91 +51,6 @@ std::optional<long long> WholeNumber(std::string_view text)
 long long Counter(std::string_view text)
 {
     return WholeNumber(text).value_or(0);
-}
-
-struct SetEntry
-{
-    std::string name;
-    std::string bytes;
-};
-
-std::string EncodeSet(const std::array<std::string, 6>& texts, std::span<const PendingAppend> appends)
-{
-    std::string out(kSetMagic);
-    auto add = [&out](std::string_view name, std::string_view bytes) {
-        out += name;
-        out += '\n';
-        out += std::to_string(bytes.size());
-        out += '\n';
-        out += bytes;
-        out += '\n';
-    };
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        add(kJournalFiles[i], texts[i]);
-    }
-    // Each append names its file, the size the file has before it, and the line.
-    long long carried = -1;
-    fs::path carriedFile;
-    for (const PendingAppend& append : appends) {
-        long long before = 0;
-        if (carried >= 0 && append.file == carriedFile) {
-            before = carried;
-        } else {
-            before = std::max<std::int64_t>(0, store::FileSizeOf(append.file));
-        }
-        const std::string bytes = append.line + "\r\n";
-        add("append", append.file.string() + '\n' + std::to_string(before) + '\n' + bytes);
-        carried = before + static_cast<long long>(bytes.size());
-        carriedFile = append.file;
-    }
-    return out;
-}
-
-std::optional<std::vector<SetEntry>> DecodeSet(std::string_view text)
-{
-    if (!text.starts_with(kSetMagic)) {
-        return std::nullopt;
-    }
-    std::vector<SetEntry> entries;
-    std::size_t at = kSetMagic.size();
-    while (at < text.size()) {
-        const std::size_t nameEnd = text.find('\n', at);
-        if (nameEnd == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const std::size_t sizeEnd = text.find('\n', nameEnd + 1);
-        if (sizeEnd == std::string_view::npos) {
-            return std::nullopt;
-        }
-        const std::optional<long long> size = WholeNumber(text.substr(nameEnd + 1, sizeEnd - nameEnd - 1));
-        if (!size || *size < 0 || sizeEnd + 1 + static_cast<std::size_t>(*size) + 1 > text.size()) {
-            return std::nullopt;
-        }
-        entries.push_back(SetEntry{std::string(text.substr(at, nameEnd - at)),
-                                   std::string(text.substr(sizeEnd + 1, static_cast<std::size_t>(*size)))});
-        at = sizeEnd + 1 + static_cast<std::size_t>(*size) + 1;
-    }
-    return entries;
-}
-
-// Carries out an append recorded in a set unless its file already holds it.
-void RollForward(std::string_view entry)
-{
-    const std::size_t fileEnd = entry.find('\n');
-    const std::size_t sizeEnd = fileEnd == std::string_view::npos ? fileEnd : entry.find('\n', fileEnd + 1);
-    if (sizeEnd == std::string_view::npos) {
-        return;
-    }
-    const fs::path file(std::string(entry.substr(0, fileEnd)));
-    const std::optional<long long> before = WholeNumber(entry.substr(fileEnd + 1, sizeEnd - fileEnd - 1));
-    std::string_view bytes = entry.substr(sizeEnd + 1);
-    if (!before || !bytes.ends_with("\r\n")) {
-        return;
-    }
-    if (std::max<std::int64_t>(0, store::FileSizeOf(file)) == *before) {
-        bytes.remove_suffix(2);
-        (void)AppendResultLine(file, bytes);
-    }
 }
 
 store::Result<void> InstallFile(const fs::path& folder, std::string_view name, std::string_view text)
@@ -216,7 +128,13 @@ std::array<std::string, 6> JournalTexts(const SubmissionState& state, WizardPage
 
 RunJournal::RunJournal(fs::path folder)
     : m_folder(std::move(folder))
+    , m_log(std::make_unique<JournalLog>(m_folder))
 {}
+
+RunJournal::~RunJournal()
+{
+    (void)Install();
+}
 
 store::Result<void>
 RunJournal::Save(const SubmissionState& state, WizardPage page, std::span<const PendingAppend> appends)
@@ -225,31 +143,29 @@ RunJournal::Save(const SubmissionState& state, WizardPage page, std::span<const 
         RecoverJournal(m_folder);
         m_recovered = true;
     }
-    const std::array<std::string, 6> texts = JournalTexts(state, page);
+    std::array<std::string, 6> texts = JournalTexts(state, page);
     // A site's start right after the last closing finds the journal as that closing left it.
-    if (m_lastSet.empty() || texts != m_installed || !appends.empty()) {
-        std::string set = EncodeSet(texts, appends);
-        if (store::Result<void> made = EnsureFolder(m_folder); !made) {
-            return made;
-        }
-        // The commit point: the whole set replaces the last one at once.
-        if (store::Result<void> committed = store::SaveStringToFile(
-                m_folder / kSetFile, set, store::FileAccess::Shared, store::Durability::Ordered);
-            !committed) {
-            return committed;
-        }
-        m_lastSet = std::move(set);
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (texts[i] == m_installed[i] && store::FileSizeOf(m_folder / kJournalFiles[i]) >= 0) {
-                continue;
-            }
-            if (store::Result<void> installed = InstallFile(m_folder, kJournalFiles[i], texts[i]);
-                !installed) {
-                return installed;
-            }
-            m_installed[i] = texts[i];
-        }
+    if (m_log->HasCommitted() && texts == m_lastTexts && appends.empty()) {
+        return {};
     }
+    if (store::Result<void> made = EnsureFolder(m_folder); !made) {
+        return made;
+    }
+    std::vector<CommittedAppend> committed;
+    for (const PendingAppend& append : appends) {
+        long long before = std::max<std::int64_t>(0, store::FileSizeOf(append.file));
+        for (const CommittedAppend& earlier : committed) {
+            if (earlier.file == append.file) {
+                before = earlier.sizeBefore + static_cast<long long>(earlier.bytes.size());
+            }
+        }
+        committed.push_back(CommittedAppend{append.file, before, append.line + "\r\n"});
+    }
+    if (store::Result<void> written = m_log->Commit(texts, committed); !written) {
+        return written;
+    }
+    m_lastTexts = std::move(texts);
+    m_uninstalled = true;
     for (const PendingAppend& append : appends) {
         if (store::Result<void> appended = AppendResultLine(append.file, append.line); !appended) {
             return appended;
@@ -258,33 +174,51 @@ RunJournal::Save(const SubmissionState& state, WizardPage page, std::span<const 
     return {};
 }
 
-store::Result<void> RunJournal::Flush()
+store::Result<void> RunJournal::Install()
 {
-    if (m_lastSet.empty()) {
+    if (!m_uninstalled) {
         return {};
     }
-    return store::SaveStringToFile(m_folder / kSetFile, m_lastSet, store::FileAccess::Shared);
+    for (std::size_t i = 0; i < m_lastTexts.size(); ++i) {
+        const fs::path file = m_folder / kJournalFiles[i];
+        if (store::FileSizeOf(file) >= 0 && store::LoadFileAsString(file) == m_lastTexts[i]) {
+            continue;
+        }
+        if (store::Result<void> installed = InstallFile(m_folder, kJournalFiles[i], m_lastTexts[i]);
+            !installed) {
+            return installed;
+        }
+    }
+    m_uninstalled = false;
+    return {};
+}
+
+store::Result<void> RunJournal::Flush()
+{
+    if (store::Result<void> installed = Install(); !installed) {
+        return installed;
+    }
+    return m_log->Flush();
 }
 
 void RecoverJournal(const fs::path& folder)
 {
-    const fs::path setFile = folder / kSetFile;
-    if (store::FileSizeOf(setFile) < 0) {
+    const std::optional<CommittedSet> set = ReadCommittedSet(folder);
+    if (!set) {
         return;
     }
-    const std::optional<std::vector<SetEntry>> entries = DecodeSet(store::LoadFileAsString(setFile));
-    if (!entries) {
-        return;
-    }
-    for (const SetEntry& entry : *entries) {
-        if (entry.name == "append") {
-            RollForward(entry.bytes);
-            continue;
+    for (std::size_t i = 0; i < kJournalFiles.size(); ++i) {
+        const fs::path file = folder / kJournalFiles[i];
+        if (store::FileSizeOf(file) < 0 || store::LoadFileAsString(file) != set->texts[i]) {
+            (void)InstallFile(folder, kJournalFiles[i], set->texts[i]);
         }
-        for (const char* name : kJournalFiles) {
-            if (entry.name == name && store::LoadFileAsString(folder / name) != entry.bytes) {
-                (void)InstallFile(folder, name, entry.bytes);
-            }
+    }
+    // The closing that the set records may have been killed before its result lines.
+    for (const CommittedAppend& append : set->appends) {
+        if (std::max<std::int64_t>(0, store::FileSizeOf(append.file)) == append.sizeBefore &&
+            std::string_view(append.bytes).ends_with("\r\n")) {
+            (void)AppendResultLine(append.file,
+                                   std::string_view(append.bytes).substr(0, append.bytes.size() - 2));
         }
     }
 }

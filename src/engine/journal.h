@@ -4,11 +4,13 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/journal_log.h"
 #include "engine/run_lists.h"
 #include "store/result.h"
 
@@ -32,13 +34,18 @@ std::array<std::string, 6> JournalTexts(const SubmissionState& state, WizardPage
 /// The names of the six journal files, in JournalTexts order.
 extern const std::array<const char*, 6> kJournalFiles;
 
-/// Writes the journal of one product. The six files change together: the whole set is first
-/// committed to one file (journal.set) that replaces the last set atomically, then installed as
-/// the six files; a reader finds the last committed set even when a run was killed mid-way.
+/// Writes the journal of one product. The six files change together: each write is committed
+/// as one set (JournalLog) and the six files are installed from the last set when the writer
+/// flushes or goes, and by every reader (RecoverJournal), so a run killed at any moment leaves
+/// the last committed set.
 class RunJournal
 {
 public:
     explicit RunJournal(std::filesystem::path folder);
+    RunJournal(const RunJournal&) = delete;
+    RunJournal& operator=(const RunJournal&) = delete;
+    /// Installs the six files of the last set.
+    ~RunJournal();
 
     const std::filesystem::path& Folder() const { return m_folder; }
 
@@ -48,14 +55,17 @@ public:
     store::Result<void>
     Save(const SubmissionState& state, WizardPage page, std::span<const PendingAppend> appends = {});
 
-    /// Makes the last committed set durable on the disk (the end of a run).
+    /// Installs the six files and makes the last set durable on the disk (the end of a run).
     store::Result<void> Flush();
 
 private:
+    store::Result<void> Install();
+
     std::filesystem::path m_folder;
-    std::string m_lastSet;
-    std::array<std::string, 6> m_installed;
+    std::unique_ptr<JournalLog> m_log;
+    std::array<std::string, 6> m_lastTexts;
     bool m_recovered = false;
+    bool m_uninstalled = false; ///< a set was committed since the six files were installed
 };
 
 /// Finishes what a killed run left half done: installs the last committed set as the six files

@@ -67,6 +67,8 @@ struct RunContext
     ReportCounters reportBase;
     std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     bool countElapsed = false; ///< the run clock runs for Step 1 runs
+    /// The position the last journal write recorded; a site's start there needs no new write.
+    std::optional<std::size_t> journalPosition;
 
     sites::SitesR& Record(const SiteState& site)
     {

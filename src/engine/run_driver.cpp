@@ -191,10 +191,14 @@ TProgressWindow::SiteEnd TProgressWindow::RunSite(std::size_t position)
         m_in.packages->LoadCurrentSite(*m_in.table, site.name);
     }
     m_state.position = position;
-    UpdateReportCounters(run);
-    if (store::Result<void> saved = m_journal->Save(m_state, m_in.page); !saved) {
-        run.fatal = saved.GetError();
-        return SiteEnd::StopRun;
+    // Right after the last site's closing the journal already holds this start.
+    if (run.journalPosition != position) {
+        UpdateReportCounters(run);
+        if (store::Result<void> saved = m_journal->Save(m_state, m_in.page); !saved) {
+            run.fatal = saved.GetError();
+            return SiteEnd::StopRun;
+        }
+        run.journalPosition = position;
     }
     m_control.BeginSite();
     m_composer->ClearCookie();

@@ -57,6 +57,7 @@ void CloseSite(RunContext& run, SiteState& site)
     if (store::Result<void> saved = run.journal.Save(run.state, run.in.page, appends); !saved && !run.fatal) {
         run.fatal = saved.GetError();
     }
+    run.journalPosition = run.state.position;
 }
 
 } // namespace listrider::engine

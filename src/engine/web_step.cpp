@@ -90,6 +90,7 @@ bool Requeue(RunContext& run, SiteState& site, bool timedOut)
         return false;
     }
     requeue.push_back(site.name);
+    run.journalPosition.reset(); // the selected list changes
     auto removeTop = [&site](auto& rows) {
         const auto count = std::count_if(
             rows.begin(), rows.end(), [&site](const auto& row) { return row.site == site.name; });

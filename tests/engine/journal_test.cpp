@@ -35,6 +35,7 @@ TEST(JournalTest, WritesTheSixFilesForEachPage)
     const SubmissionState state = InterruptedRun();
     ASSERT_OK(journal.Save(state, WizardPage::MainSubmit));
     const fs::path folder = dir / "Resume";
+    RecoverJournal(folder); // what every reader does first
     EXPECT_EQ(ReadBytes(folder / "log.dat"),
               "10:02\r\nBeta\r\n \r\n10:01\r\nAlpha\r\nDone\r\n11:00\r\nGamma\r\nDone");
     EXPECT_EQ(ReadBytes(folder / "details.dat"),
@@ -46,8 +47,11 @@ TEST(JournalTest, WritesTheSixFilesForEachPage)
     EXPECT_EQ(ReadBytes(folder / "httperrs.dat"), "Beta\r\nNot Found");
 
     ASSERT_OK(journal.Save(state, WizardPage::NewPasswords));
+    RecoverJournal(folder);
     EXPECT_EQ(ReadBytes(folder / "resume.dat"), "2\r\n1\r\n1\r\n42\r\n0\r\n3\r\n300\r\n4000");
+    ASSERT_OK(journal.Flush());
     ASSERT_OK(journal.Save(state, WizardPage::FinalSubmit));
+    ASSERT_OK(journal.Flush());
     EXPECT_EQ(ReadBytes(folder / "pending.dat"), "");
     EXPECT_EQ(ReadBytes(folder / "details.dat"), "");
     EXPECT_EQ(ReadBytes(folder / "resume.dat").substr(0, 13), "3\r\n0\r\n0\r\n0\r\n0");
@@ -158,6 +162,7 @@ TEST(JournalTest, DeletingRemovesTheFolderWithReadOnlyFiles)
     testsupport::TempDir dir;
     RunJournal journal(dir / "Resume");
     ASSERT_OK(journal.Save(InterruptedRun(), WizardPage::MainSubmit));
+    ASSERT_OK(journal.Flush());
     fs::permissions(dir / "Resume" / "log.dat", fs::perms::owner_read, fs::perm_options::replace);
     DeleteResumeInfo(dir / "Resume");
     EXPECT_FALSE(fs::exists(dir / "Resume"));
