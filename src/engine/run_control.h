@@ -8,12 +8,16 @@
 #include <mutex>
 #include <optional>
 #include <stop_token>
+#include <string_view>
 #include <thread>
 
 #include "engine/outcome.h"
 #include "net/transfer_control.h"
 
 namespace listrider::engine {
+
+/// The question the window asks before a Stop takes effect.
+inline constexpr std::string_view kStopQuestion = "Are you sure you want to stop current submission?";
 
 /// What a check point tells the worker.
 enum class Checkpoint

@@ -18,6 +18,20 @@
 namespace listrider::engine {
 namespace {
 
+// The byte counts of the main client, posted to the run's view without waiting.
+class ProgressForwarder final : public RequestView
+{
+public:
+    explicit ProgressForwarder(RunView& view)
+        : m_view(view)
+    {}
+
+    void ShowHttpAction(const std::string& text) override { m_view.ShowProgress(text); }
+
+private:
+    RunView& m_view;
+};
+
 bool IsEndCode(int step)
 {
     return step == kStepSuccess || step == kStepFailure || step == kStepPending;
@@ -159,7 +173,8 @@ bool TProgressWindow::SetUp()
     m_composer->SetProxy(HttpProxyFromPrefs(m_in.prefs));
     m_composer->SetTransferControl(&m_control.Transfer());
     m_composer->SetMacroResolver(m_script.Resolver());
-    m_composer->SetView(nullptr);
+    m_progress = std::make_unique<ProgressForwarder>(m_view);
+    m_composer->SetView(m_progress.get());
 
     if (store::Result<void> saved = m_journal->Save(m_state, m_in.page); !saved) {
         run.fatal = saved.GetError();

@@ -46,6 +46,7 @@ private:
     RunControl& m_control;
     RunScript& m_script;
     std::shared_ptr<net::HttpConnectionPool> m_pool;
+    std::unique_ptr<RequestView> m_progress;
     std::unique_ptr<RequestComposer> m_composer;
     std::unique_ptr<RunJournal> m_journal;
     std::unique_ptr<SmtpSession> m_smtp;
