@@ -169,6 +169,7 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
         return WebStepEnd::NextStep;
     }
     if (site.step == kStepFailure) {
+        site.endedAfterWebRequest = true;
         return WebStepEnd::NextStep; // nothing is sent after a processing error
     }
     if (commandsResult != "none" && !commands.path.empty()) {
@@ -196,6 +197,7 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
         site.step = kStepFailure;
         run.control.SetOutcome(Outcome::Error);
         site.reason = failure->message;
+        site.endedAfterWebRequest = true;
         return WebStepEnd::NextStep;
     }
     if (run.control.StopRequested()) {
@@ -296,7 +298,9 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
         ApplySearchVerdict(run, site);
         return WebStepEnd::NextStep;
     }
+    // The user's Skip came before the request.
     site.step = kStepFailure;
+    site.endedAfterWebRequest = true;
     return WebStepEnd::NextStep;
 }
 

@@ -41,7 +41,7 @@ constexpr std::string_view kUsage =
     "\n"
     "--pending   prints the Step 2 list (sites whose accounts the sites sent by e-mail) with login,\n"
     "            password, \"Login is\" and \"VALIDATE\"; enter them with 'accounts set'\n"
-    "--final     runs Step 3 over the pending sites of the last Step 1 run\n"
+    "--final     runs Step 3 over the pending sites of the last Step 1 run (from its journal)\n"
     "--resume    continues an unfinished run from its journal; --no-resume discards the journal\n"
     "            (without either the question is asked)\n"
     "--trace     shows each web request before it is sent and waits for Enter\n"
@@ -144,6 +144,8 @@ public:
             std::optional<bool> answer;
             if (resume || noResume) {
                 answer = resume;
+            } else if (final || pending) {
+                answer = true; // both continue the wizard the journal holds
             } else {
                 answer = session.GetPrompter().Ask(
                     engine::ResumeQuestion(editor.product.program.name, editor.product.program.version));
