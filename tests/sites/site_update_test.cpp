@@ -171,13 +171,6 @@ protected:
     UpdateOutcome Update(const UpdateSettings& settings)
     {
         TDownloader downloader(settings, view, prompter);
-        if (stopAfter > 0) {
-            view.onCounters = [&downloader, this](int downloaded) {
-                if (downloaded == stopAfter) {
-                    downloader.Stop();
-                }
-            };
-        }
         return downloader.Execute();
     }
 
@@ -204,7 +197,6 @@ protected:
     PeerProcess peer;
     RecordingView view;
     ScriptedPrompter prompter;
-    int stopAfter = 0;
 };
 
 TEST(UpdateIndexTest, ReadsBlocksStampsAndComparesByName)
@@ -412,9 +404,26 @@ TEST_F(SiteUpdateTest, AStoppedUpdateKeepsTheSitesFetchedSoFar)
         many.push_back(Site("Site " + std::to_string(i), "5", "site " + std::to_string(i)));
     }
     Publish(Database(many, "2"));
-    stopAfter = 3;
 
-    const UpdateOutcome outcome = Update();
+    // "Stop Update" comes from the window's thread while the worker waits in a hand-over.
+    std::promise<void> reached;
+    std::promise<void> stopped;
+    std::shared_future<void> stopDone = stopped.get_future().share();
+    view.onCounters = [&reached, stopDone](int downloaded) {
+        if (downloaded == 3) {
+            reached.set_value();
+            stopDone.wait();
+        }
+    };
+    std::promise<UpdateOutcome> ended;
+    std::future<UpdateOutcome> result = ended.get_future();
+    TDownloader downloader(Settings(), view, prompter);
+    downloader.Start([&ended](const UpdateOutcome& outcome) { ended.set_value(outcome); });
+    ASSERT_EQ(reached.get_future().wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    downloader.Stop();
+    stopped.set_value();
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    const UpdateOutcome outcome = result.get();
     EXPECT_FALSE(outcome.success);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_TRUE(view.errors.empty()) << "a stop is no error";

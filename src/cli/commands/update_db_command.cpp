@@ -33,11 +33,11 @@ constexpr std::string_view kUsage =
     "Ctrl-C keeps the sites fetched so far. When the server offers a newer program version the update\n"
     "asks whether to go to the download page: --yes stops the update there, --no goes on.\n";
 
-std::atomic<bool> g_interrupted{false};
+std::atomic<bool> interruptRequested{false};
 
 extern "C" void OnInterrupt(int /*signal*/)
 {
-    g_interrupted = true;
+    interruptRequested = true;
 }
 
 // Ctrl-C becomes "Stop Update" while the update runs.
@@ -46,7 +46,7 @@ class InterruptGuard
 public:
     InterruptGuard()
     {
-        g_interrupted = false;
+        interruptRequested = false;
         struct sigaction action = {};
         action.sa_handler = OnInterrupt;
         sigemptyset(&action.sa_mask);
@@ -151,7 +151,7 @@ private:
         downloader.Start([&ended](const sites::UpdateOutcome& result) { ended.set_value(result); });
         bool stopped = false;
         while (outcome.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
-            if (g_interrupted && !stopped) {
+            if (interruptRequested && !stopped) {
                 downloader.Stop();
                 stopped = true;
             }
