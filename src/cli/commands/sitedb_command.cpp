@@ -16,7 +16,9 @@
 #include "sites/site_index.h"
 #include "sites/site_integrity.h"
 #include "sites/site_packages.h"
+#include "sites/update_server_layout.h"
 #include "store/installation_config.h"
+#include "store/version.h"
 #include "store/workspace.h"
 
 namespace listrider::cli {
@@ -29,6 +31,7 @@ constexpr std::string_view kUsage =
     "       listrider-cli sitedb unpack WORKSPACE_OR_PACKAGE [--out DIR]\n"
     "       listrider-cli sitedb list [--json]\n"
     "       listrider-cli sitedb show NAME [--step N] [--category TEXT] [--subcategory TEXT] [--json]\n"
+    "       listrider-cli sitedb publish DIR [--program-version V]\n"
     "\n"
     "build   compiles a readable site source tree (see docs/site-database.md) into the workspace's\n"
     "        Sites/sites.dat, Sites/<Name>.dat packages and fast categories, encoded with the\n"
@@ -40,7 +43,10 @@ constexpr std::string_view kUsage =
     "list    prints the site table as the program loads it at start-up (after the integrity check)\n"
     "show    prints a site's index fields and package members; with --step N (0 or sub, 1-30, 98,\n"
     "        99, 150-159) the step as the step loader reads it, the category values given for the\n"
-    "        site's category lists\n";
+    "        site's category lists\n"
+    "publish writes into DIR what an update server offers for update-db: version.inf (first line V,\n"
+    "        default the program's version), sites.dat (the index in an archive), every package as\n"
+    "        <name in lower case>.dat, fastcats.dat and fastcatsinfo.dat\n";
 
 struct Opened
 {
@@ -96,6 +102,7 @@ public:
         const std::optional<std::string> step = arguments.Option("step");
         const std::optional<std::string> category = arguments.Option("category");
         const std::optional<std::string> subCategory = arguments.Option("subcategory");
+        const std::optional<std::string> version = arguments.Option("program-version");
         const std::vector<std::string> words = arguments.Positionals();
         if (std::string problem = arguments.Finish(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
@@ -105,7 +112,8 @@ public:
         }
         const std::string& action = words[0];
         const std::size_t operands = action == "list" ? 0 : 1;
-        if (action != "build" && action != "unpack" && action != "list" && action != "show") {
+        if (action != "build" && action != "unpack" && action != "list" && action != "show" &&
+            action != "publish") {
             return context.UsageError("unknown action '" + action + "'", kUsage);
         }
         if (words.size() != operands + 1) {
@@ -121,6 +129,9 @@ public:
         }
         if (action == "list") {
             return List(context, json);
+        }
+        if (action == "publish") {
+            return Publish(context, words[1], version.value_or(std::string(store::kProgramVersion)));
         }
         std::optional<int> stepNumber;
         if (step) {
@@ -207,6 +218,24 @@ private:
         context.Out() << "Unpacked " << unpacked.Value().source.sites.size() << " sites into " << outDir
                       << (unpacked.Value().source.fastCategories.present ? ", with fast categories" : "")
                       << "\n";
+        return kExitOk;
+    }
+
+    static int Publish(CommandContext& context, const std::string& directory, const std::string& version)
+    {
+        store::Result<fs::path> workspace = context.Workspace();
+        if (!workspace) {
+            return context.Fail(workspace.GetError());
+        }
+        store::Result<sites::ServerLayoutReport> report =
+            sites::WriteUpdateServerFiles(workspace.Value(), directory, version);
+        if (!report) {
+            return context.Fail(report.GetError());
+        }
+        PrintNotes(context.Err(), report.Value().warnings, "warning");
+        context.Out() << "Published " << report.Value().sites << " sites (" << report.Value().packages
+                      << " packages" << (report.Value().fastCategories ? ", fast categories" : "")
+                      << ") into " << directory << " for version " << version << "\n";
         return kExitOk;
     }
 
