@@ -95,8 +95,21 @@ std::string SmtpSession::SMTPConnect(const SmtpSettings& settings)
         return std::to_string(net::kSmtpAborted);
     }
     const net::TransferSubscription abort(m_control, [this] { m_client.Abort(); });
-    m_client.Open();
-    return m_resultCode;
+    // Connect, then EHLO and AUTH when a method is set, HELO otherwise; an abort that came while
+    // the connection was made up is honoured before the next command.
+    if (m_client.Connect() != 0) {
+        return m_resultCode;
+    }
+    if (Aborted()) {
+        m_client.Abort();
+        return std::to_string(net::kSmtpAborted);
+    }
+    if (m_client.authType == net::SmtpAuth::None) {
+        m_client.Helo();
+    } else if (m_client.Ehlo() == 0 && !Aborted()) {
+        m_client.Auth();
+    }
+    return Aborted() ? std::to_string(net::kSmtpAborted) : m_resultCode;
 }
 
 std::string SmtpSession::SMTPConnectNoAuth(const SmtpSettings& settings)
@@ -110,7 +123,7 @@ std::string SmtpSession::SMTPConnectNoAuth(const SmtpSettings& settings)
     if (m_client.Connect() == 0 && !Aborted()) {
         m_client.Helo();
     }
-    return m_resultCode;
+    return Aborted() ? std::to_string(net::kSmtpAborted) : m_resultCode;
 }
 
 std::string SmtpSession::SMTPSend(const MailMessage& message)
@@ -133,7 +146,7 @@ std::string SmtpSession::SMTPSend(const MailMessage& message)
     }
     const net::TransferSubscription abort(m_control, [this] { m_client.Abort(); });
     m_client.SendMail();
-    return m_resultCode;
+    return Aborted() ? std::to_string(net::kSmtpAborted) : m_resultCode;
 }
 
 void SmtpSession::SMTPQuit()
