@@ -451,3 +451,56 @@ TEST_F(RunDriverTest, RandomControlsNeverHangTheRunAndKeepTheCountersExact)
 
 } // namespace
 } // namespace listrider::engine
+
+namespace listrider::engine {
+namespace {
+
+TEST_F(RunDriverTest, SearchVerdictsAndAnOutdatedSearchScript)
+{
+    const std::string host = server.HostPort();
+    server.Route("/nothing", [](const RecordedRequest&) { return Reply{200, {}, "No results"}; });
+    ws.Build({
+        // The search's page no longer holds what the script looks for.
+        {"Outdated",
+         {{"sss", "-\r\n0\r\n-\r\n1"},
+          {"150", WebStep(host, "/nothing", -1, "Found")},
+          {"sub", WebStep(host, "/good", -1, "")}}},
+        // Not listed (the second search step fails): the submission starts at line 1 of the settings.
+        {"Unlisted",
+         {{"sss", "-\r\n2\r\n-\r\n1"},
+          {"150", WebStep(host, "/nothing", 151, "No results")},
+          {"151", WebStep(host, "/nothing", -1, "Found")},
+          {"2", WebStep(host, "/good", -1, "Thanks")}}},
+        // Settings without four lines: not listed starts at step 0, never at the last site's step 2.
+        {"ShortSettings",
+         {{"sss", "-\r\n7"},
+          {"150", WebStep(host, "/nothing", 151, "No results")},
+          {"151", WebStep(host, "/nothing", -1, "Found")},
+          {"sub", WebStep(host, "/good", -1, "")}}},
+    });
+    Run({"Outdated", "Unlisted", "ShortSettings"});
+    EXPECT_EQ(LogOf(state.page1),
+              (std::vector<std::string>{"Outdated=Error", "Unlisted=Done", "ShortSettings=Done"}));
+    const auto outdated =
+        std::find(state.httpErrors.begin(), state.httpErrors.end(), "Search script is outdated.");
+    ASSERT_NE(outdated, state.httpErrors.end());
+    EXPECT_EQ(*(outdated - 1), "Outdated");
+    EXPECT_EQ(std::count(state.httpErrors.begin(), state.httpErrors.end(), "Search script is outdated."), 1);
+    EXPECT_EQ(ws.Site("Unlisted").Listed, "NO");
+    EXPECT_EQ(ws.Site("ShortSettings").Listed, "NO")
+        << "not found: the entry step is 0, not an earlier site's";
+}
+
+TEST_F(RunDriverTest, AJournalThatCannotBeWrittenStopsTheRun)
+{
+    ws.Build({{"Good", {{"sub", WebStep(server.HostPort(), "/good", -1, "")}}}});
+    dir.Write("Products/Acme/Zipper/Resume", "a file where the journal's folder belongs");
+    Run({"Good"});
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_NE(view.messages.back().find("Submission stopped."), std::string::npos) << view.messages.back();
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_EQ(view.nextStep, 0);
+}
+
+} // namespace
+} // namespace listrider::engine
