@@ -108,8 +108,8 @@ struct RunValues
 void PrepareRunValues(RunValues& values, catalogue::ProductValues product, RunEnvironment environment);
 
 /// Prepares the values of the site at `position` (start of a site): category, sub-category and
-/// top-downloads category, |Custom1|..|Custom10| emptied, check flags, the site's account. Clears
-/// the failure.
+/// top-downloads category, |Custom1|..|Custom10| emptied, check flags, the site's account and its
+/// descriptions. Clears the failure.
 void StartSiteValues(RunValues& values, int position, const catalogue::AccountsList& accounts);
 
 /// Prepares the values of a step after it was loaded: descriptions and keywords in the site's

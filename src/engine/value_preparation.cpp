@@ -24,6 +24,18 @@ std::string TopDownloadsCategory(std::string_view category)
     return "software";
 }
 
+// The descriptions do not change within a site; they are ready at its start so that the step
+// loader's expansion of an e-mail subject already sees the site's language.
+void PrepareDescriptions(RunValues& values)
+{
+    static const catalogue::Desc kNoDescription;
+    const std::vector<catalogue::Desc>& descs = values.product.descriptions;
+    const catalogue::Desc& desc =
+        descs.empty() ? kNoDescription
+                      : ChooseDescription(descs, SiteList(values, "lan"), values.environment.codePage);
+    AddDescriptionMacros(values.prepared, desc, values.product, values.environment.codePage);
+}
+
 } // namespace
 
 void PrepareRunValues(RunValues& values, catalogue::ProductValues product, RunEnvironment environment)
@@ -64,16 +76,12 @@ void StartSiteValues(RunValues& values, int position, const catalogue::AccountsL
     AddCheckFlagMacros(values.prepared, values.product);
     values.account =
         catalogue::SiteAccountForRun(accounts, values.siteName, values.product.company.generalEmail);
+    PrepareDescriptions(values);
 }
 
 void PrepareStepValues(RunValues& values)
 {
-    static const catalogue::Desc kNoDescription;
-    const std::vector<catalogue::Desc>& descs = values.product.descriptions;
-    const catalogue::Desc& desc =
-        descs.empty() ? kNoDescription
-                      : ChooseDescription(descs, SiteList(values, "lan"), values.environment.codePage);
-    AddDescriptionMacros(values.prepared, desc, values.product, values.environment.codePage);
+    PrepareDescriptions(values);
     ApplySpecialSites(values);
 }
 

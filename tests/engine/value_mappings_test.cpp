@@ -309,6 +309,13 @@ TEST_F(SiteMappingTest, DescriptionLanguage)
               "Gr\xF6\xDF"
               "en \xE4ndern ? schnell.");
 
+    // Ready when a site starts: the loader expands an e-mail subject before the step's values.
+    const int other = m_run.AddSite("English Site");
+    StartSiteValues(m_run.Values(), other, {});
+    EXPECT_EQ(m_run.Expand("|Desc45|"), "Resize photos in batches");
+    StartSiteValues(m_run.Values(), m_site, {});
+    EXPECT_EQ(m_run.Expand("|Desc45|"), "Fotos verkleinern");
+
     catalogue::ProductValues english = SampleValues();
     english.descriptions.resize(1);
     Start(english);
