@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,48 @@ std::optional<std::string> ValueAfter(std::string_view page, std::string_view te
 /// Returns the value after the last occurrence, or nothing when the text is absent.
 std::optional<std::string> ValueAfterLast(std::string_view page, std::string_view text);
 
+/// Finds one letter in either ASCII case at positions that never move back. Each case is searched
+/// again only once the scan has passed its last hit, so a case the page lacks is looked for once
+/// and not once per call.
+class LetterFinder
+{
+public:
+    LetterFinder(std::string_view page, char letter);
+
+    /// Returns the first position at or after `from` that holds the letter, or npos. `from` must
+    /// not be below the previous call's.
+    std::size_t Next(std::size_t from);
+
+private:
+    struct Hit
+    {
+        char letter = 0;
+        bool searched = false;
+        std::size_t at = 0; ///< npos: none after where it was searched from
+    };
+
+    std::size_t NextOf(Hit& hit, std::size_t from) const;
+
+    std::string_view m_page;
+    Hit m_upper;
+    Hit m_lower;
+};
+
+/// Finds a text ignoring ASCII case at positions that never move back (see LetterFinder).
+class TextFinder
+{
+public:
+    TextFinder(std::string_view page, std::string_view text);
+
+    /// Returns the first occurrence at or after `from`, or npos; `from` never decreasing.
+    std::size_t Next(std::size_t from);
+
+private:
+    std::string_view m_page;
+    std::string_view m_text;
+    LetterFinder m_first;
+};
+
 /// A smart occurrence: the text's characters in order, with tags between them, and spaces and
 /// CRs after a matched space, read past.
 struct SmartOccurrence
@@ -55,15 +98,23 @@ public:
     /// Returns the first occurrence whose candidate lies at or after `from`.
     std::optional<SmartOccurrence> First(std::string_view text, std::size_t from = 0) const;
 
+    /// As First, taking the candidates from a finder of the text's first letter that the caller
+    /// keeps across calls with growing `from`.
+    std::optional<SmartOccurrence>
+    First(std::string_view text, std::size_t from, LetterFinder& candidates) const;
+
     /// Returns the occurrence whose candidate lies last in the page.
     std::optional<SmartOccurrence> Last(std::string_view text) const;
 
 private:
-    std::size_t NextCandidate(char first, std::size_t from) const;
+    std::size_t AfterTags(std::size_t pos) const;
+    std::size_t AfterTagsAndSpace(std::size_t pos) const;
 
     std::string_view m_page;
-    std::vector<std::uint32_t> m_afterTags;         ///< first position at or after p outside a tag
-    std::vector<std::uint32_t> m_afterTagsAndSpace; ///< the same, passing spaces and CRs as well
+    // Filled only where the page holds '<', ' ' or CR: after a '<', the first position past its
+    // run of adjacent tags; after a space or CR, the first position past its run of spaces, CRs
+    // and tags.
+    std::unique_ptr<std::uint32_t[]> m_jump;
 };
 
 /// Returns the page after the first smart occurrence; empty when absent.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/page_search.h"
 #include "store/ascii.h"
 
 namespace listrider::engine {
@@ -24,6 +25,7 @@ enum Pattern : std::size_t
     kPatternCount,
 };
 
+// In lower case: a word's letters are lowered to be compared with them.
 constexpr std::array<std::string_view, kPatternCount> kPatterns = {
     "pro", "elite", "lite", "deluxe", "os/2", "build", "beta", "alpha"};
 
@@ -84,7 +86,11 @@ private:
             return kNpos;
         }
         for (std::size_t i = word.size() - pattern.size() + 1; i-- > 0;) {
-            if (store::EqualsNoCase(word.substr(i, pattern.size()), pattern)) {
+            std::size_t k = 0;
+            while (k < pattern.size() && store::AsciiLower(word[i + k]) == pattern[k]) {
+                ++k;
+            }
+            if (k == pattern.size()) {
                 return i;
             }
         }
@@ -154,9 +160,10 @@ std::optional<FoundVersion> FindVersion(std::string_view page, std::string_view 
     ForwardFind wordStart;
     ForwardFind wordEnd;
     WordFacts facts;
+    TextFinder labels(page, label);
     std::size_t from = 0;
     while (true) {
-        const std::size_t occurrence = store::FindNoCase(page, label, from);
+        const std::size_t occurrence = labels.Next(from);
         if (occurrence == kNpos) {
             return std::nullopt;
         }
