@@ -15,6 +15,12 @@
 //       ExpandOsMultiSelect(values, names, fields)   before the step trace
 //       ExpandStepFields(values, names, fields, path)
 //       values.failure set: the site ends with the outcome "Error"
+//       after the request: pages.previousPage = the saved page; after a success test that read
+//       the page: pages.lastSuccessPage = its normalized text
+//   the search verdict cleans |Custom1|..|Custom10| with CleanCustomValues (.zam) or
+//   TrimCustomValues and joins figures with ApplyStatsSum (custom_value_cleaning.h)
+//
+// The request composer and the step loader take MacroResolverFor(values).
 //
 // Values are bytes in the installation's code page. The descriptions and keywords of the
 // product's value set are wide texts; PrepareStepValues cuts them in wide characters and then

@@ -15,7 +15,7 @@ std::string PreparedValue(const RunValues& values, std::string_view name)
     return found == values.prepared.end() ? std::string() : found->second;
 }
 
-store::Result<std::string> WithSite(store::Result<std::string> result, std::string_view extension)
+store::Result<std::string> NamingTheList(store::Result<std::string> result, std::string_view extension)
 {
     if (!result) {
         store::Error error = result.GetError();
@@ -79,7 +79,7 @@ store::Result<std::string> SelectScoredValue(RunValues& values, ScoredList list)
         MappingKeywords(list, values.product, pairs, PreparedValue(values, "IsBeta"));
     store::Result<std::size_t> chosen = SelectScoredPair(pairs, keywords);
     if (!chosen) {
-        return WithSite(chosen.GetError(), extension);
+        return NamingTheList(chosen.GetError(), extension);
     }
     const MappingPair& pair = pairs[chosen.Value()];
     if (list == ScoredList::Affiliate) {
@@ -91,7 +91,7 @@ store::Result<std::string> SelectScoredValue(RunValues& values, ScoredList list)
 store::Result<std::string> SelectSizeValue(RunValues& values)
 {
     const store::LineList lines = SiteList(values, "siz");
-    return WithSite(SelectBySize(PairsOf(lines), PreparedValue(values, "SizeB")), "siz");
+    return NamingTheList(SelectBySize(PairsOf(lines), PreparedValue(values, "SizeB")), "siz");
 }
 
 store::Result<std::string> SelectExpireValue(RunValues& values)
@@ -105,7 +105,7 @@ store::Result<std::string> SelectExpireValue(RunValues& values)
     store::Result<std::string> selected =
         SelectByExpireCount(PairsOf(lines), count.empty() || count == "0" ? "0" : count);
     if (!selected) {
-        return WithSite(selected.GetError(), "exp");
+        return NamingTheList(selected.GetError(), "exp");
     }
     return ExpandMacros(values, selected.Value());
 }

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "engine/form_extraction.h"
@@ -200,6 +202,38 @@ TEST(UntrustedPageTest, MalformedMarkupAndBinaryBytesNeverCrashOrHang)
         const FormFields forms = FindForm(page, 3);
         EXPECT_EQ(forms.names.size(), forms.values.size());
     }
+}
+
+TEST(UntrustedPageTest, PagesWithManyCandidatesTakeTimeInProportionToTheirLength)
+{
+    // Each page makes a search that restarts at every candidate read far ahead: quadratic work
+    // would take minutes here, the searches take milliseconds.
+    auto repeat = [](const std::string& piece, const std::string& end) {
+        std::string page;
+        while (page.size() < (256u << 10)) {
+            page += piece;
+        }
+        return page + end;
+    };
+    const std::string longTag = repeat("x<", "> xy tail");
+    const std::string nearMisses = repeat("a <i>a</i>  a <b>a</b> ", "a a a z ");
+    const std::string splitLabels = repeat("<td>Pass<b>word</b>:</td> ", "");
+    const std::string longWord = repeat("vV", "pro1 v3 ");
+    const std::string editions = repeat("Version: Pro <br> ", "Version: 2.1 ");
+
+    const auto start = std::chrono::steady_clock::now();
+    // (Sizes are compared, so that a failure does not print the pages.)
+    EXPECT_EQ(SmartAfter(longTag, "xy"), " tail");
+    EXPECT_EQ(SmartBefore(longTag, "xy").size(), longTag.size() - 7);
+    EXPECT_EQ(SmartAfter(nearMisses, "a a a z"), " ");
+    const std::string rejoined = Unsmart(splitLabels, "Password:");
+    EXPECT_TRUE(rejoined.find("<b>") == std::string::npos && rejoined.find("Password:") == 4);
+    const std::string unsmart = Unsmart(nearMisses, "a a a z");
+    EXPECT_TRUE(unsmart.size() <= nearMisses.size() && unsmart.ends_with("a a a z "));
+    EXPECT_EQ(FindVersion(longWord, "v")->words, "3 ");
+    EXPECT_EQ(FindVersion(editions, "version: ")->words, "2.1 ");
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 5.0);
 }
 
 } // namespace
