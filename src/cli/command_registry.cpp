@@ -11,10 +11,12 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakePrefsCommand());
     commands.push_back(MakeNetCommand());
     commands.push_back(MakeSitedbCommand());
+    commands.push_back(MakeUpdateDbCommand());
     commands.push_back(MakeCompanyCommand());
     commands.push_back(MakeProductCommand());
     commands.push_back(MakeImportPadCommand());
     commands.push_back(MakeGeneratePadCommand());
+    commands.push_back(MakeUploadPadCommand());
     commands.push_back(MakeValidateCommand());
     commands.push_back(MakeAccountsCommand());
     return commands;

@@ -7,9 +7,7 @@
 #include "store/ascii.h"
 
 namespace listrider::cli {
-namespace {
 
-// The core's message texts break lines with CR or CR LF, as the window's message boxes do.
 std::string ForTerminal(std::string_view text)
 {
     std::string out;
@@ -26,8 +24,6 @@ std::string ForTerminal(std::string_view text)
     }
     return out;
 }
-
-} // namespace
 
 ConsolePrompter::ConsolePrompter(std::istream& in,
                                  std::ostream& out,

@@ -3,10 +3,16 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "store/prompter.h"
 
 namespace listrider::cli {
+
+/// Returns a core message for the terminal: the line breaks of the window's message boxes (CR,
+/// or CR LF) become LF.
+std::string ForTerminal(std::string_view text);
 
 /// Answers the core's questions from --yes/--no, else by asking on the terminal; without a
 /// terminal a question stays unanswered and the command refuses.

@@ -11,10 +11,12 @@ std::unique_ptr<Command> MakeConfigCommand();
 std::unique_ptr<Command> MakePrefsCommand();
 std::unique_ptr<Command> MakeNetCommand();
 std::unique_ptr<Command> MakeSitedbCommand();
+std::unique_ptr<Command> MakeUpdateDbCommand();
 std::unique_ptr<Command> MakeCompanyCommand();
 std::unique_ptr<Command> MakeProductCommand();
 std::unique_ptr<Command> MakeImportPadCommand();
 std::unique_ptr<Command> MakeGeneratePadCommand();
+std::unique_ptr<Command> MakeUploadPadCommand();
 std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeAccountsCommand();
 

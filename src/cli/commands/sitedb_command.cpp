@@ -17,7 +17,9 @@
 #include "sites/site_index.h"
 #include "sites/site_integrity.h"
 #include "sites/site_packages.h"
+#include "sites/update_server_layout.h"
 #include "store/installation_config.h"
+#include "store/version.h"
 #include "store/workspace.h"
 
 namespace listrider::cli {
@@ -32,6 +34,7 @@ constexpr std::string_view kUsage =
     "       listrider-cli sitedb show NAME [--step N] [--category TEXT] [--subcategory TEXT] [--json]\n"
     "       listrider-cli sitedb show NAME --step N --expand --company C --product P [--category TEXT]\n"
     "                                      [--subcategory TEXT] [--json]\n"
+    "       listrider-cli sitedb publish DIR [--program-version V]\n"
     "\n"
     "build   compiles a readable site source tree (see docs/site-database.md) into the workspace's\n"
     "        Sites/sites.dat, Sites/<Name>.dat packages and fast categories, encoded with the\n"
@@ -46,7 +49,10 @@ constexpr std::string_view kUsage =
     "        site's category lists\n"
     "        with --expand the step's fields as the site would receive them for the product: macros\n"
     "        expanded and values mapped through the site's lists (nothing is sent; text commands are\n"
-    "        not run); the category is the site's own for the product unless --category gives one\n";
+    "        not run); the category is the site's own for the product unless --category gives one\n"
+    "publish writes into DIR what an update server offers for update-db: version.inf (first line V,\n"
+    "        default the program's version), sites.dat (the index in an archive), every package as\n"
+    "        <name in lower case>.dat, fastcats.dat and fastcatsinfo.dat\n";
 
 struct Opened
 {
@@ -105,6 +111,7 @@ public:
         const bool expand = arguments.Flag("expand");
         const std::optional<std::string> company = arguments.Option("company");
         const std::optional<std::string> product = arguments.Option("product");
+        const std::optional<std::string> version = arguments.Option("program-version");
         const std::vector<std::string> words = arguments.Positionals();
         if (std::string problem = arguments.Finish(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
@@ -114,13 +121,17 @@ public:
         }
         const std::string& action = words[0];
         const std::size_t operands = action == "list" ? 0 : 1;
-        if (action != "build" && action != "unpack" && action != "list" && action != "show") {
+        if (action != "build" && action != "unpack" && action != "list" && action != "show" &&
+            action != "publish") {
             return context.UsageError("unknown action '" + action + "'", kUsage);
         }
         if (words.size() != operands + 1) {
             return context.UsageError(words.size() <= operands ? "sitedb " + action + " needs an argument"
                                                                : "too many arguments",
                                       kUsage);
+        }
+        if ((expand || company || product) && action != "show") {
+            return context.UsageError("--expand, --company and --product belong to sitedb show", kUsage);
         }
         if (action == "build") {
             return Build(context, words[1]);
@@ -131,6 +142,9 @@ public:
         if (action == "list") {
             return List(context, json);
         }
+        if (action == "publish") {
+            return Publish(context, words[1], version.value_or(std::string(store::kProgramVersion)));
+        }
         std::optional<int> stepNumber;
         if (step) {
             stepNumber = StepArgument(*step);
@@ -139,8 +153,8 @@ public:
             }
         }
         if (expand || company || product) {
-            if (action != "show" || !expand || !stepNumber || !company || !product) {
-                return context.UsageError("--expand needs show with --step, --company and --product", kUsage);
+            if (!expand || !stepNumber || !company || !product) {
+                return context.UsageError("--expand needs --step, --company and --product", kUsage);
             }
             return ShowExpanded(
                 context, words[1], *stepNumber, {*company, *product, category, subCategory}, json);
@@ -223,6 +237,24 @@ private:
         context.Out() << "Unpacked " << unpacked.Value().source.sites.size() << " sites into " << outDir
                       << (unpacked.Value().source.fastCategories.present ? ", with fast categories" : "")
                       << "\n";
+        return kExitOk;
+    }
+
+    static int Publish(CommandContext& context, const std::string& directory, const std::string& version)
+    {
+        store::Result<fs::path> workspace = context.Workspace();
+        if (!workspace) {
+            return context.Fail(workspace.GetError());
+        }
+        store::Result<sites::ServerLayoutReport> report =
+            sites::WriteUpdateServerFiles(workspace.Value(), directory, version);
+        if (!report) {
+            return context.Fail(report.GetError());
+        }
+        PrintNotes(context.Err(), report.Value().warnings, "warning");
+        context.Out() << "Published " << report.Value().sites << " sites (" << report.Value().packages
+                      << " packages" << (report.Value().fastCategories ? ", fast categories" : "")
+                      << ") into " << directory << " for version " << version << "\n";
         return kExitOk;
     }
 

@@ -1,6 +1,7 @@
 """FTP test peer: pyftpdlib on an ephemeral port of 127.0.0.1, serving the directory given.
 
-Prints the port, then one line per command received. Accepts "user"/"secret".
+Prints the port, then one line per command received. Accepts "user"/"secret", and every
+further argument as one more user name with the password "secret" (a proxy's user@host form).
 Ends when standard input closes, or after two minutes.
 """
 import logging
@@ -25,9 +26,12 @@ class Handler(FTPHandler):
 
 
 def main():
+    # A handler of our own keeps pyftpdlib from setting up its logging to stderr on every poll.
+    logging.getLogger("pyftpdlib").addHandler(logging.NullHandler())
     logging.getLogger("pyftpdlib").setLevel(logging.ERROR)
     authorizer = DummyAuthorizer()
-    authorizer.add_user("user", "secret", sys.argv[1], perm="elradfmwMT")
+    for name in ["user"] + sys.argv[2:]:
+        authorizer.add_user(name, "secret", sys.argv[1], perm="elradfmwMT")
     Handler.authorizer = authorizer
     Handler.permit_foreign_addresses = False
     Handler.auth_failed_timeout = 0.05
