@@ -6,6 +6,7 @@
 #include <sstream>
 #include <thread>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -15,6 +16,7 @@
 #include "cli/exit_codes.h"
 #include "engine/journal.h"
 #include "store/file_io.h"
+#include "store/prefs.h"
 #include "support/recording_http_server.h"
 #include "support/temp_dir.h"
 
@@ -131,6 +133,18 @@ protected:
                 Run({"product", "set", "--company", "Acme", "--product", "Zipper", field, value});
             ASSERT_EQ(run.code, kExitOk) << field << ": " << run.err;
         }
+        ASSERT_EQ(Run({"accounts",
+                       "set",
+                       "--company",
+                       "Acme",
+                       "--product",
+                       "Zipper",
+                       "--default-login",
+                       "author",
+                       "--default-password",
+                       "secret1"})
+                      .code,
+                  kExitOk);
     }
 
     fs::path ProductFolder() const { return m_dir.Path() / "Products" / "Acme" / "Zipper"; }
@@ -144,8 +158,10 @@ TEST_F(SubmitCommandTest, SubmitsFromAFreshWorkspace)
     AddSite("Alpha", Step(server.HostPort(), "/add", -1, "Thank you"));
     AddSite("Beta", Step(server.HostPort(), "/missing", -1, "Thank you"));
     AddSite("Blocked", Step(server.HostPort(), "/add", -1, "Thank you"));
-    Prepare();
-    ASSERT_EQ(Run({"prefs", "blacklist", "add", "Blocked"}).code, kExitOk) << "the blacklist hides Blocked";
+    ASSERT_NO_FATAL_FAILURE(Prepare());
+    store::LoadedPrefs prefs = store::LoadINI(m_dir.Path());
+    prefs.prefs.blacklist = {"Blocked"};
+    ASSERT_TRUE(store::SaveINI(m_dir.Path(), prefs.prefs).HasValue());
     const CliRun run = Run({"submit", "--company", "Acme", "--product", "Zipper", "--no-resume"});
     EXPECT_EQ(run.code, kExitOk) << run.out << run.err;
     EXPECT_NE(run.out.find("Alpha  Done"), std::string::npos) << run.out;
@@ -172,7 +188,7 @@ TEST_F(SubmitCommandTest, PendingSitesGoThroughStepTwoToTheFinalRun)
     AddSite("Mailback",
             Step(server.HostPort(), "/confirm", -3, "e-mail"),
             "<PASSWORD>LOGINPASSWORD</PASSWORD>\n<VALIDATE>VALIDATE</VALIDATE>\n");
-    Prepare();
+    ASSERT_NO_FATAL_FAILURE(Prepare());
     const CliRun first = Run({"submit", "--company", "Acme", "--product", "Zipper"});
     EXPECT_EQ(first.code, kExitOk) << first.err;
     EXPECT_NE(first.out.find("Next: Step 2 (New passwords)"), std::string::npos);
@@ -193,7 +209,7 @@ TEST_F(SubmitCommandTest, PendingSitesGoThroughStepTwoToTheFinalRun)
 TEST_F(SubmitCommandTest, RefusesWithTheSubmitPagesMessages)
 {
     AddSite("Alpha", Step(server.HostPort(), "/add", -1, "Thank you"));
-    Prepare();
+    ASSERT_NO_FATAL_FAILURE(Prepare());
     ASSERT_EQ(Run({"product", "set", "--company", "Acme", "--product", "Zipper", "Char_Desc_45", ""}).code,
               kExitOk);
     const CliRun faulty = Run({"submit", "--company", "Acme", "--product", "Zipper"});
@@ -210,12 +226,15 @@ TEST_F(SubmitCommandTest, AKilledRunResumesWhereItStopped)
     for (int i = 0; i < kSiteCount; ++i) {
         AddSite("Site" + std::to_string(100 + i), Step(server.HostPort(), "/add", -1, "Thank you"));
     }
-    Prepare();
+    ASSERT_NO_FATAL_FAILURE(Prepare());
     std::mt19937 random(20240611);
     const fs::path journal = ProductFolder() / "Resume";
     auto spawn = [this](bool resume) {
         const pid_t pid = ::fork();
         if (pid == 0) {
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, STDOUT_FILENO);
+            ::dup2(quiet, STDERR_FILENO);
             const std::string workspace = m_dir.Path().string();
             ::execl(LISTRIDER_CLI_PATH,
                     LISTRIDER_CLI_PATH,
@@ -234,6 +253,7 @@ TEST_F(SubmitCommandTest, AKilledRunResumesWhereItStopped)
     };
     int kills = 0;
     bool finished = false;
+    std::vector<long long> closedAtKills; // sites closed when each killed run was restored
     for (int round = 0; round < 40 && !finished; ++round) {
         const bool resume = engine::HasResumeInfo(journal);
         const pid_t pid = spawn(resume);
@@ -259,6 +279,10 @@ TEST_F(SubmitCommandTest, AKilledRunResumesWhereItStopped)
             ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         }
         finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        // Killed after the run reached its report: the journal is gone, the results are there.
+        std::error_code ec;
+        finished = finished || (!engine::HasResumeInfo(journal) && fs::exists(m_dir / "Submits", ec) &&
+                                !fs::is_empty(m_dir / "Submits", ec));
         if (!finished && engine::HasResumeInfo(journal)) {
             engine::SubmissionState restored;
             std::vector<std::string> list;
@@ -274,10 +298,15 @@ TEST_F(SubmitCommandTest, AKilledRunResumesWhereItStopped)
             EXPECT_EQ(counters.successful, closed);
             EXPECT_EQ(counters.left + counters.processed, kSiteCount);
             EXPECT_EQ(static_cast<long long>(restored.checked.size()), counters.left);
+            closedAtKills.push_back(counters.processed);
         }
     }
     ASSERT_TRUE(finished);
     EXPECT_GE(kills, 5);
+    // Some kills must land in the middle of the site loop, not only before or after it.
+    EXPECT_TRUE(std::any_of(closedAtKills.begin(), closedAtKills.end(), [](long long n) {
+        return n > 0 && n < kSiteCount;
+    })) << ::testing::PrintToString(closedAtKills);
     std::string results;
     for (const auto& entry : fs::directory_iterator(m_dir / "Submits")) {
         results += ReadBytes(entry.path() / "Result.txt");

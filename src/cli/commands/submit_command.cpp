@@ -16,6 +16,7 @@
 #include "cli/commands/commands.h"
 #include "cli/console_run_view.h"
 #include "cli/exit_codes.h"
+#include "cli/faulty_field_report.h"
 #include "cli/json_writer.h"
 #include "cli/run_keys.h"
 #include "engine/journal.h"
@@ -209,6 +210,7 @@ public:
             engine::EnterSubmitPage(editor, workspace.Sites(), state.checked, state.resumeMode);
         if (entry.refusal) {
             context.Err() << session.ToUtf8(*entry.refusal) << "\n";
+            PrintFaultyFields(context.Err(), session, editor);
             return kExitFailure;
         }
         if (!entry.missingCategories.empty()) {
