@@ -58,6 +58,9 @@ protected:
             return reply;
         });
         server.Route("/confirm", [](const RecordedRequest&) { return Reply{200, {}, "Check your e-mail"}; });
+        server.Route("/search", [](const RecordedRequest&) {
+            return Reply{200, {}, "<html><b>Zipper</b> Version: 1.0 <i>by Acme</i></html>"};
+        });
     }
 
     CliRun Run(std::vector<std::string> args)
@@ -158,6 +161,15 @@ TEST_F(SubmitCommandTest, SubmitsFromAFreshWorkspace)
     AddSite("Alpha", Step(server.HostPort(), "/add", -1, "Thank you"));
     AddSite("Beta", Step(server.HostPort(), "/missing", -1, "Thank you"));
     AddSite("Blocked", Step(server.HostPort(), "/add", -1, "Thank you"));
+    // A search that finds the product in its version: the site is not submitted to again.
+    AddSite("Searchy", Step(server.HostPort(), "/add", -1, "Thank you"));
+    m_dir.Write("source/sites/Searchy/sss.txt", "-\n0\n-\n0\n");
+    m_dir.Write("source/sites/Searchy/150.txt", Step(server.HostPort(), "/search", 151, "Zipper"));
+    m_dir.Write(
+        "source/sites/Searchy/151.txt",
+        "s\n-\n-\nHTTP\n" + server.HostPort() +
+            "\n/search\nGET\nreading the version\n@\n-\n-2\n-\n-\n-\n-1\n\n-\nEXTRACTVERSION\nVersion: "
+            "|Custom1|\n");
     ASSERT_NO_FATAL_FAILURE(Prepare());
     store::LoadedPrefs prefs = store::LoadINI(m_dir.Path());
     prefs.prefs.blacklist = {"Blocked"};
@@ -171,7 +183,8 @@ TEST_F(SubmitCommandTest, SubmitsFromAFreshWorkspace)
     const std::size_t at = run.out.find("Result.txt: ");
     ASSERT_NE(at, std::string::npos);
     const fs::path result(run.out.substr(at + 12, run.out.find('\n', at) - at - 12));
-    EXPECT_EQ(Lines(ReadBytes(result)), (std::vector<std::string>{"Alpha - Done", "Beta - Failed"}));
+    EXPECT_EQ(Lines(ReadBytes(result)),
+              (std::vector<std::string>{"Alpha - Done", "Beta - Failed", "Searchy - Exists"}));
     EXPECT_TRUE(fs::exists(result.parent_path() / "DetailResult.txt"));
     EXPECT_TRUE(fs::exists(result.parent_path() / "Alpha.htm1"));
     const std::string status = ReadBytes(ProductFolder() / "sites.dat");
