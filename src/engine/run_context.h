@@ -46,6 +46,28 @@ struct SiteState
 /// Shared by the driver and the step runners of one run.
 struct RunContext
 {
+    RunContext(RunInputs& inputs,
+               SubmissionState& submission,
+               RunPage& runPage,
+               RunView& runView,
+               RunControl& runControl,
+               RunScript& runScript,
+               RequestComposer& requestComposer,
+               RunJournal& runJournal,
+               SmtpSession& smtpSession,
+               std::shared_ptr<net::HttpConnectionPool> connectionPool)
+        : in(inputs)
+        , state(submission)
+        , page(runPage)
+        , view(runView)
+        , control(runControl)
+        , script(runScript)
+        , composer(requestComposer)
+        , journal(runJournal)
+        , smtp(smtpSession)
+        , pool(std::move(connectionPool))
+    {}
+
     RunInputs& in;
     SubmissionState& state;
     RunPage& page;

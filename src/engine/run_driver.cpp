@@ -117,19 +117,11 @@ bool TProgressWindow::SetUp()
     m_composer = std::make_unique<RequestComposer>(m_pool);
     m_journal = std::make_unique<RunJournal>(m_in.productFolder / "Resume");
     m_smtp = std::make_unique<SmtpSession>();
-    m_run.reset(new RunContext{m_in,
-                               m_state,
-                               page,
-                               m_view,
-                               m_control,
-                               m_script,
-                               *m_composer,
-                               *m_journal,
-                               *m_smtp,
-                               m_pool,
-                               ResultFolder(m_in.workspace, m_in.productName, runDate),
-                               store::FormatDateTimeNumber(dateNumber, store::LocaleDecimalSeparator()),
-                               SmtpInUse(m_in.prefs)});
+    m_run = std::make_unique<RunContext>(
+        m_in, m_state, page, m_view, m_control, m_script, *m_composer, *m_journal, *m_smtp, m_pool);
+    m_run->resultFolder = ResultFolder(m_in.workspace, m_in.productName, runDate);
+    m_run->runDate = store::FormatDateTimeNumber(dateNumber, store::LocaleDecimalSeparator());
+    m_run->smtpInUse = SmtpInUse(m_in.prefs);
     RunContext& run = *m_run;
     run.countElapsed = m_in.page == WizardPage::MainSubmit;
 

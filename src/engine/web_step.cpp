@@ -178,9 +178,8 @@ WebStepEnd RunWebStep(RunContext& run, SiteState& site, LoadedStep& step)
             step.method = commands.method;
         }
     }
-    bool sendFailed = false;
     if (names.size() != values.size()) {
-        sendFailed = true; // the request still goes out
+        site.step = kStepFailure; // the request still goes out; the site ends with -2
     } else {
         run.script.ExpandOsMultiSelect(names, values);
     }

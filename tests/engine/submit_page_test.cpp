@@ -62,7 +62,12 @@ TEST(SubmitPageTest, ListsSitesWithoutTheirCategoryAndThePendingAccounts)
     SubmissionState state;
     state.pending = {"Own"};
     catalogue::AccountsList accounts;
-    accounts.rows.push_back(catalogue::AccountRow{"Own", "me", "pw", "LOGIN"});
+    catalogue::AccountRow row;
+    row.siteName = "Own";
+    row.login = "me";
+    row.password = "pw";
+    row.loginIs = "LOGIN";
+    accounts.rows.push_back(row);
     const std::vector<NewAccountRow> rows = Step2Rows(state, accounts, table);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].login, "me");
