@@ -253,7 +253,9 @@ private:
             site.stopRun = true;
             return;
         }
-        if (m_composer.HttpErrorCode() != 0 && !m_composer.HttpErrorText().empty()) {
+        // An error page (404, 500) says nothing about the listing: the stored values stay.
+        if ((m_composer.HttpErrorCode() != 0 && !m_composer.HttpErrorText().empty()) ||
+            m_composer.StatusCode() >= 400) {
             site.error = true;
         }
         if (store::FileSizeOf(page) == 0) {
