@@ -35,4 +35,7 @@ private:
     std::string m_error;
 };
 
+/// Returns the non-empty parts of a comma-separated list ("a,b,,c" gives a, b, c).
+std::vector<std::string> SplitNames(const std::string& text);
+
 } // namespace listrider::cli

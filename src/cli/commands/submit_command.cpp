@@ -51,19 +51,6 @@ constexpr std::string_view kUsage =
     "p pauses and resumes, s skips the current site. It ends with the next wizard step and the\n"
     "paths of Result.txt and DetailResult.txt.\n";
 
-std::vector<std::string> SplitNames(const std::string& text)
-{
-    std::vector<std::string> names;
-    std::string current;
-    std::istringstream in(text);
-    while (std::getline(in, current, ',')) {
-        if (!current.empty()) {
-            names.push_back(current);
-        }
-    }
-    return names;
-}
-
 const char* StepName(int step)
 {
     switch (step) {
