@@ -1,0 +1,34 @@
+#include "engine/report_totals.h"
+
+#include <cstdio>
+
+namespace listrider::engine {
+
+std::string FormatSubmissionTime(long long seconds)
+{
+    if (seconds < 0) {
+        seconds = 0;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+std::vector<std::pair<std::string_view, std::string>> TotalsLabels(const ReportTotals& totals)
+{
+    return {
+        {"Sites Submitted:", std::to_string(totals.sitesSubmitted)},
+        {"Successful Submissions:", std::to_string(totals.successful)},
+        {"Failed Submissions:", std::to_string(totals.failed)},
+        {"Submission Time:", totals.submissionTime},
+        {"Percentage:", totals.percentage},
+        {"Total E-Mails Sent:", std::to_string(totals.emailsSent)},
+        {"Total HTTP Requests:", std::to_string(totals.httpRequests)},
+        {"Total HTTP Bytes Received/Sent:",
+         std::to_string(totals.bytesReceived) + " / " + std::to_string(totals.bytesSent)},
+        {"Total FTP Bytes Received/Sent:", "0 / 0"},
+        {"Total FTP Requests:", "0"},
+    };
+}
+
+} // namespace listrider::engine
