@@ -7,11 +7,11 @@ namespace {
 
 struct ListShape
 {
-    const char* title;
-    const char* textColumn;
-    const char* jsonKey;
-    const char* jsonTextKey;
-    const std::vector<engine::SummaryRow>* rows;
+    const char* title = nullptr;
+    const char* textColumn = nullptr;
+    const char* jsonKey = nullptr;
+    const char* jsonTextKey = nullptr;
+    const std::vector<engine::SummaryRow>* rows = nullptr;
 };
 
 std::vector<ListShape> Lists(const engine::ReportSummary& summary)

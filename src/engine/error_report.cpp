@@ -1,10 +1,24 @@
 #include "engine/error_report.h"
 
+#include <array>
+#include <utility>
+
 #include "store/web_encoding.h"
 
 namespace listrider::engine {
 
 using store::HtmlEscape;
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kHeader = {{
+    {"10%", "Site"},
+    {"20%", "Problem"},
+    {"30%", "Possible Reason"},
+    {"40%", "Suggested Solution"},
+}};
+
+} // namespace
 
 std::string ErrorReportFileName(const ReportProduct& product, const store::CivilDate& today)
 {
@@ -20,29 +34,24 @@ ReportLines ErrorReportLines(const ReportProduct& product,
     ReportLines lines;
     AddReportTop(
         lines, "Listrider Error report for " + product.name + " " + product.version, "Error Report", product);
-    lines.insert(
-        lines.end(),
-        {
-            "<table width=\"100%\" border=\"0\" cellspacing=\"1\">",
-            "<tr>",
-            "<td width=\"10%\" bgcolor=\"#000000\"><b><font color=\"#FFFFFF\">Site</font></b></td>",
-            "<td width=\"20%\" bgcolor=\"#000000\"><b><font color=\"#FFFFFF\">Problem</font></b></td>",
-            "<td width=\"30%\" bgcolor=\"#000000\"><b><font color=\"#FFFFFF\">Possible "
-            "Reason</font></b></td>",
-            "<td width=\"40%\" bgcolor=\"#000000\"><b><font color=\"#FFFFFF\">Suggested "
-            "Solution</font></b></td>",
-            "</tr>",
-        });
+    lines.emplace_back(R"(<table width="100%" border="0" cellspacing="1">)");
+    lines.emplace_back("<tr>");
+    for (const auto& [width, caption] : kHeader) {
+        lines.push_back(R"(<td width=")" + std::string(width) +
+                        R"(" bgcolor="#000000"><b><font color="#FFFFFF">)" + std::string(caption) +
+                        "</font></b></td>");
+    }
+    lines.emplace_back("</tr>");
     for (const ErrorsRow& row : errors) {
         const ReportSite site = siteOf ? siteOf(row.site) : ReportSite{};
         lines.insert(
             lines.end(),
             {
                 "<tr>",
-                "<td width=\"10\" bgcolor=\"#D5E9FF\">" + SiteLink(site.url, HtmlEscape(row.site)) + "</td>",
-                "<td width=\"10%\" bgcolor=\"#D5E9FF\">" + HtmlEscape(row.texts.problem) + "</td>",
-                "<td width=\"30%\" bgcolor=\"#D5E9FF\">" + HtmlEscape(row.texts.reason) + "</td>",
-                "<td width=\"50%\" bgcolor=\"#D5E9FF\">" + HtmlEscape(row.texts.solution) + "</td>",
+                R"(<td width="10" bgcolor="#D5E9FF">)" + SiteLink(site.url, HtmlEscape(row.site)) + "</td>",
+                R"(<td width="10%" bgcolor="#D5E9FF">)" + HtmlEscape(row.texts.problem) + "</td>",
+                R"(<td width="30%" bgcolor="#D5E9FF">)" + HtmlEscape(row.texts.reason) + "</td>",
+                R"(<td width="50%" bgcolor="#D5E9FF">)" + HtmlEscape(row.texts.solution) + "</td>",
                 "</tr>",
             });
     }

@@ -27,7 +27,7 @@ std::string SiteLink(std::string_view url, std::string_view innerHtml)
     if (!IsLinkAddress(url)) {
         return std::string(innerHtml);
     }
-    return "<a href=\"" + HtmlEscape(url) + "\" target=\"_blank\">" + std::string(innerHtml) + "</a>";
+    return R"(<a href=")" + HtmlEscape(url) + R"(" target="_blank">)" + std::string(innerHtml) + "</a>";
 }
 
 void AddReportTop(ReportLines& lines,
@@ -39,20 +39,20 @@ void AddReportTop(ReportLines& lines,
                  {
                      "<html>",
                      "<head>",
-                     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
-                     "<meta name=\"GENERATOR\" content=\"\">",
+                     R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)",
+                     R"(<meta name="GENERATOR" content="">)",
                      "<title>" + HtmlEscape(title) + "</title>",
                      "</head>",
-                     "<body bgcolor=\"#FFFFFF\">",
-                     "<div align=\"center\">",
-                     "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">",
+                     R"(<body bgcolor="#FFFFFF">)",
+                     R"(<div align="center">)",
+                     R"(<table width="100%" border="0" cellspacing="0" cellpadding="0">)",
                      "<tr>",
-                     "<td><b><font face=\"Arial, Helvetica, sans-serif\" size=\"6\" "
-                     "color=\"#000066\">&nbsp;&nbsp;Listrider",
+                     R"(<td><b><font face="Arial, Helvetica, sans-serif" size="6" )"
+                     R"(color="#000066">&nbsp;&nbsp;Listrider)",
                      std::string(kind) + "</font></b></td>",
                      "</tr>",
                      "</table>",
-                     "<p align=\"center\"><b><font size=\"5\" color=\"#FF0000\">" +
+                     R"(<p align="center"><b><font size="5" color="#FF0000">)" +
                          HtmlEscape(product.name + " v" + product.version) + "</font></b></p>",
                  });
 }
@@ -62,7 +62,7 @@ void AddReportFooter(ReportLines& lines, std::string_view what, const store::Loc
     lines.insert(
         lines.end(),
         {
-            "<p><font size=\"2\">" + std::string(what) + " was created " + ReportStamp(now) + "</font></p>",
+            R"(<p><font size="2">)" + std::string(what) + " was created " + ReportStamp(now) + "</font></p>",
             "</div>",
             "</body>",
             "</html>",
@@ -71,21 +71,21 @@ void AddReportFooter(ReportLines& lines, std::string_view what, const store::Loc
 
 std::string ReportFileDate(const store::CivilDate& date)
 {
-    char text[32];
-    std::snprintf(text,
-                  sizeof text,
+    std::array<char, 32> text{};
+    std::snprintf(text.data(),
+                  text.size(),
                   "%02d-%s-%04d",
                   date.day,
                   std::string(store::EnglishMonthAbbreviation(date.month)).c_str(),
                   date.year);
-    return text;
+    return text.data();
 }
 
 std::string ReportStamp(const store::LocalDateTime& now)
 {
-    char text[48];
-    std::snprintf(text,
-                  sizeof text,
+    std::array<char, 48> text{};
+    std::snprintf(text.data(),
+                  text.size(),
                   "%02d %s %04d  %02d:%02d:%02d",
                   now.date.day,
                   std::string(store::EnglishMonthAbbreviation(now.date.month)).c_str(),
@@ -93,7 +93,7 @@ std::string ReportStamp(const store::LocalDateTime& now)
                   now.hour,
                   now.minute,
                   now.second);
-    return text;
+    return text.data();
 }
 
 std::string SuggestedFileName(std::string_view name)

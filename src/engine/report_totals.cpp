@@ -1,5 +1,6 @@
 #include "engine/report_totals.h"
 
+#include <array>
 #include <cstdio>
 
 namespace listrider::engine {
@@ -9,9 +10,10 @@ std::string FormatSubmissionTime(long long seconds)
     if (seconds < 0) {
         seconds = 0;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-    return text;
+    std::array<char, 32> text{};
+    std::snprintf(
+        text.data(), text.size(), "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text.data();
 }
 
 std::vector<std::pair<std::string_view, std::string>> TotalsLabels(const ReportTotals& totals)

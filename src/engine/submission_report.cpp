@@ -36,13 +36,13 @@ void AddTotals(ReportLines& lines, const ReportTotals& totals)
           {"Total HTTP Bytes Received", Number(totals.bytesReceived)},
           {"Total FTP Bytes Sent", "0"}}},
     }};
-    lines.emplace_back("<table width=\"100%\" border=\"1\">");
+    lines.emplace_back(R"(<table width="100%" border="1">)");
     for (const auto& row : rows) {
         lines.emplace_back("<tr>");
         for (const TotalCell& cell : row) {
-            lines.push_back("<td bgcolor=\"#C0C0C0\" width=\"170\"><font size=\"2\">" +
-                            std::string(cell.label) + "</font></td>");
-            lines.push_back("<td align=\"center\"><b>" + HtmlEscape(cell.value) + "</b></td>");
+            lines.push_back(R"(<td bgcolor="#C0C0C0" width="170"><font size="2">)" + std::string(cell.label) +
+                            "</font></td>");
+            lines.push_back(R"(<td align="center"><b>)" + HtmlEscape(cell.value) + "</b></td>");
         }
         lines.emplace_back("</tr>");
     }
@@ -62,29 +62,29 @@ void AddSection(ReportLines& lines,
     lines.insert(lines.end(),
                  {
                      "<br>",
-                     "<table width=\"100%\" border=\"0\">",
+                     R"(<table width="100%" border="0">)",
                      "<tr>",
-                     "<td bgcolor=\"#000080\"><font size=\"6\" color=\"#FFFFFF\">" + std::string(heading) +
+                     R"(<td bgcolor="#000080"><font size="6" color="#FFFFFF">)" + std::string(heading) +
                          "</font></td>",
                      "</tr>",
                      "</table>",
                  });
     for (const SummaryRow& row : rows) {
         const ReportSite site = siteOf ? siteOf(row.site) : ReportSite{};
-        const std::string name = "<font color=\"#FFFFFF\">" + HtmlEscape(row.site) + "</font>";
+        const std::string name = R"(<font color="#FFFFFF">)" + HtmlEscape(row.site) + "</font>";
         lines.insert(lines.end(),
                      {
-                         "<table border=\"1\" width=\"900\" bgcolor=\"#CCCCCC\">",
+                         R"(<table border="1" width="900" bgcolor="#CCCCCC">)",
                          "<tr>",
-                         "<th width=\"200\" bgcolor=\"#000000\"><b>" + SiteLink(site.url, name) + "</b></th>",
-                         "<td width=\"700\">",
-                         "<table width=\"100%\" border=\"0\">",
+                         R"(<th width="200" bgcolor="#000000"><b>)" + SiteLink(site.url, name) + "</b></th>",
+                         R"(<td width="700">)",
+                         R"(<table width="100%" border="0">)",
                          "<tr>",
-                         "<td bgcolor=\"#8EB3EA\">Submission",
+                         R"(<td bgcolor="#8EB3EA">Submission)",
                          "history:</td>",
                          "</tr>",
                          "<tr>",
-                         "<td bgcolor=\"#FFFFFF\">" + HtmlEscape(row.text) + "</td>",
+                         R"(<td bgcolor="#FFFFFF">)" + HtmlEscape(row.text) + "</td>",
                          "</tr>",
                      });
         if (withCategory && site.category != "-") {
