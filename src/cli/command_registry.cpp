@@ -19,6 +19,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeUploadPadCommand());
     commands.push_back(MakeValidateCommand());
     commands.push_back(MakeAccountsCommand());
+    commands.push_back(MakeSubmitCommand());
     return commands;
 }
 

@@ -19,5 +19,6 @@ std::unique_ptr<Command> MakeGeneratePadCommand();
 std::unique_ptr<Command> MakeUploadPadCommand();
 std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeAccountsCommand();
+std::unique_ptr<Command> MakeSubmitCommand();
 
 } // namespace listrider::cli
