@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "engine/result_folder.h"
 #include "store/ascii.h"
 #include "store/file_io.h"
 
@@ -13,11 +14,6 @@ namespace fs = std::filesystem;
 // Only the pages of steps 0..30 are looked at: later numbers belong to the search and e-mail
 // pages, which say nothing about the failure.
 constexpr int kNewestRequest = 30;
-
-fs::path SavedPage(const fs::path& folder, std::string_view site, int request)
-{
-    return folder / (std::string(site) + ".htm" + std::to_string(request));
-}
 
 } // namespace
 
@@ -56,7 +52,7 @@ bool GetErrorFromFile(const sites::SitesR& site,
         return false;
     }
     for (int request = kNewestRequest; request >= 0; --request) {
-        const fs::path page = SavedPage(resultFolder, site.Name, request);
+        const fs::path page = SavedPagePath(resultFolder, site.Name, request);
         std::error_code ec;
         if (!fs::exists(page, ec)) {
             continue;

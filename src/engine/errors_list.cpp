@@ -20,7 +20,7 @@ const sites::SitesR* SiteRecord(const DiagnosisSources& sources, const std::stri
     return position < 0 ? nullptr : &sources.table->sites[static_cast<std::size_t>(position)];
 }
 
-ErrorTexts Diagnose(const DiagnosisSources& sources, const ResultRow& last)
+ErrorTexts Diagnose(const DiagnosisSources& sources, const DetailRow& last)
 {
     // A site the database no longer knows is explained from the table alone.
     static const sites::SitesR kNoRecord;
@@ -28,14 +28,14 @@ ErrorTexts Diagnose(const DiagnosisSources& sources, const ResultRow& last)
     const sites::SitesR& record = found != nullptr ? *found : kNoRecord;
 
     ErrorTexts texts;
-    if (ContainsNoCase(last.outcome, "time")) {
+    if (ContainsNoCase(last.result, "time")) {
         texts = {
             "HTTP request timed out", "HOST is unreachable. Possibly site is down.", "Try to resubmit later"};
-    } else if (ContainsNoCase(last.outcome, "abort")) {
+    } else if (ContainsNoCase(last.result, "abort")) {
         texts = {"User Abort", "User Abort", "None"};
-    } else if (ContainsNoCase(last.outcome, "exists")) {
+    } else if (ContainsNoCase(last.result, "exists")) {
         texts = {"Latest version is already listed.", "Latest version is already listed.", "None"};
-    } else if (!ContainsNoCase(last.outcome, "error") || ContainsNoCase(last.action, "sending e-")) {
+    } else if (!ContainsNoCase(last.result, "error") || ContainsNoCase(last.action, "sending e-")) {
         GetErrorDetails(record.AccountKind, last.action, texts);
         if (found != nullptr) {
             (void)GetErrorFromFile(record, sources.key, sources.resultFolder, texts);
@@ -64,8 +64,8 @@ std::vector<ErrorsRow> BuildErrorsList(const DiagnosisSources& sources)
 {
     std::vector<ErrorsRow> list;
     for (const SiteRows& site : RowsBySite(sources.rows)) {
-        const ResultRow& last = *site.rows.back();
-        if (last.outcome == "Done" || last.outcome == "Pending") {
+        const DetailRow& last = *site.rows.back();
+        if (last.result == "Done" || last.result == "Pending") {
             continue;
         }
         list.push_back(ErrorsRow{last.site, Diagnose(sources, last)});

@@ -41,7 +41,7 @@ struct ErrorsRow
 /// What the diagnosis reads.
 struct DiagnosisSources
 {
-    std::span<const ResultRow> rows;         ///< both pages' details rows, in the order they were made
+    std::span<const DetailRow> rows;         ///< both pages' details rows, in the order they were made
     std::span<const std::string> httpErrors; ///< pairs of lines: site, message
     sites::SiteTable* table = nullptr;       ///< AccountKind and the error list of each site
     sites::SitePackages* packages = nullptr; ///< loads a site's package first; none: as the table holds it

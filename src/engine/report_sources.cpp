@@ -1,16 +1,18 @@
 #include "engine/report_sources.h"
 
+#include "engine/error_report.h"
 #include "engine/result_rows.h"
+#include "engine/submission_report.h"
 
 namespace listrider::engine {
 
-std::vector<ErrorsRow> ErrorsPage(const SubmissionState& state,
-                                  sites::SiteTable& table,
-                                  sites::SitePackages* packages,
-                                  const store::SiteKey& key,
-                                  const std::filesystem::path& resultFolder)
+std::vector<ErrorsRow> BuildRunErrorsList(const SubmissionState& state,
+                                          sites::SiteTable& table,
+                                          sites::SitePackages* packages,
+                                          const store::SiteKey& key,
+                                          const std::filesystem::path& resultFolder)
 {
-    const std::vector<ResultRow> rows = CollectResultRows(state);
+    const std::vector<DetailRow> rows = CollectResultRows(state);
     DiagnosisSources sources;
     sources.rows = rows;
     sources.httpErrors = state.httpErrors;
@@ -21,9 +23,9 @@ std::vector<ErrorsRow> ErrorsPage(const SubmissionState& state,
     return BuildErrorsList(sources);
 }
 
-Step5Page ReportPage(const SubmissionState& state, const AccountLookup& accountOf)
+Step5Page BuildStep5Page(const SubmissionState& state, const AccountLookup& accountOf)
 {
-    const std::vector<ResultRow> rows = CollectResultRows(state);
+    const std::vector<DetailRow> rows = CollectResultRows(state);
     Step5Page page;
     page.summary = BuildReportSummary(rows, accountOf);
     page.totals = MakeReportTotals(page.summary, state.report);
@@ -50,6 +52,30 @@ ReportSiteLookup ReportSites(const sites::SiteTable& table)
         const sites::SitesR& record = table.sites[static_cast<std::size_t>(position)];
         return ReportSite{record.Url, record.Category};
     };
+}
+
+std::filesystem::path ReportTarget(const std::filesystem::path& target, const std::string& suggestedName)
+{
+    std::error_code ec;
+    return std::filesystem::is_directory(target, ec) ? target / suggestedName : target;
+}
+
+store::Result<void> ExportSubmissionReport(const std::filesystem::path& file,
+                                           const ReportProduct& product,
+                                           const Step5Page& page,
+                                           const ReportSiteLookup& siteOf,
+                                           const store::LocalDateTime& now)
+{
+    return SaveReport(file, SubmissionReportLines(product, page.totals, page.summary, siteOf, now));
+}
+
+store::Result<void> ExportErrorReport(const std::filesystem::path& file,
+                                      const ReportProduct& product,
+                                      const std::vector<ErrorsRow>& errors,
+                                      const ReportSiteLookup& siteOf,
+                                      const store::LocalDateTime& now)
+{
+    return SaveReport(file, ErrorReportLines(product, errors, siteOf, now));
 }
 
 } // namespace listrider::engine

@@ -24,14 +24,14 @@ std::string_view SkippedReason(std::string_view outcome)
     return {};
 }
 
-ReportSummary BuildReportSummary(std::span<const ResultRow> rows, const AccountLookup& accountOf)
+ReportSummary BuildReportSummary(std::span<const DetailRow> rows, const AccountLookup& accountOf)
 {
     ReportSummary summary;
     const auto account = [&accountOf](std::string_view site) {
         return accountOf ? accountOf(site) : HistoryAccount{};
     };
     for (const SiteRows& site : RowsBySite(rows)) {
-        const std::string_view outcome = site.rows.back()->outcome;
+        const std::string_view outcome = site.rows.back()->result;
         const std::string name(site.site);
         switch (ClassifyOutcome(outcome)) {
         case SummaryList::Skipped:

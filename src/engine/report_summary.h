@@ -53,6 +53,6 @@ std::string_view SkippedReason(std::string_view outcome);
 using AccountLookup = std::function<HistoryAccount(std::string_view site)>;
 
 /// Returns the Step 5 lists: each site in the order of its first row, classified by its last.
-ReportSummary BuildReportSummary(std::span<const ResultRow> rows, const AccountLookup& accountOf);
+ReportSummary BuildReportSummary(std::span<const DetailRow> rows, const AccountLookup& accountOf);
 
 } // namespace listrider::engine

@@ -16,6 +16,24 @@ std::string FormatSubmissionTime(long long seconds)
     return text.data();
 }
 
+ReportTotals MakeReportTotals(const ReportSummary& summary, const ReportCounters& counters)
+{
+    ReportTotals totals;
+    const auto rows = [](const std::vector<SummaryRow>& list) {
+        return static_cast<long long>(list.size());
+    };
+    totals.sitesSubmitted = rows(summary.successful) + rows(summary.failed) + rows(summary.skipped);
+    totals.successful = rows(summary.successful) + rows(summary.skipped);
+    totals.failed = rows(summary.failed);
+    totals.submissionTime = FormatSubmissionTime(counters.elapsedSeconds);
+    totals.percentage = std::to_string(ProgressPercent(totals.successful, totals.sitesSubmitted)) + "%";
+    totals.emailsSent = counters.emailsSent;
+    totals.httpRequests = counters.webRequests;
+    totals.bytesReceived = counters.bytesReceived;
+    totals.bytesSent = counters.bytesSent;
+    return totals;
+}
+
 std::vector<std::pair<std::string_view, std::string>> TotalsLabels(const ReportTotals& totals)
 {
     return {

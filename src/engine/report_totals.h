@@ -6,6 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/report_summary.h"
+#include "engine/run_lists.h"
+
 namespace listrider::engine {
 
 /// The figures of a finished run as the Step 5 page shows them.
@@ -26,6 +29,11 @@ struct ReportTotals
 
 /// Returns the seconds as hours, minutes and seconds joined by ":", each at least two digits.
 std::string FormatSubmissionTime(long long seconds);
+
+/// Returns the totals of the Step 5 page: the site counts from the three lists, the figures and
+/// the submission time from the run's report counters, the percentage rounded halves to even
+/// ("0%" when no site was submitted). Showing them changes no counter.
+ReportTotals MakeReportTotals(const ReportSummary& summary, const ReportCounters& counters);
 
 /// Returns the page's ten totals labels with their values, in page order.
 std::vector<std::pair<std::string_view, std::string>> TotalsLabels(const ReportTotals& totals);

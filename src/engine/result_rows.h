@@ -2,31 +2,26 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/run_lists.h"
+
 namespace listrider::engine {
-
-/// One details row as the reports take it.
-struct ResultRow
-{
-    std::string site;
-    std::string action;
-    std::string outcome; ///< the Result column ("Done", "Failed", "Error" ...)
-
-    friend bool operator==(const ResultRow&, const ResultRow&) = default;
-};
 
 /// The rows of one site, in order.
 struct SiteRows
 {
     std::string_view site;
-    std::vector<const ResultRow*> rows;
+    std::vector<const DetailRow*> rows;
 };
+
+/// Returns the details rows of the run in the order they were made: the Step 1 list from its
+/// last row to its first (new rows go to the top), then the Step 3 list likewise.
+std::vector<DetailRow> CollectResultRows(const SubmissionState& state);
 
 /// Returns the rows grouped by site (exact names), the sites in the order of their first row.
 /// The groups point into `rows`.
-std::vector<SiteRows> RowsBySite(std::span<const ResultRow> rows);
+std::vector<SiteRows> RowsBySite(std::span<const DetailRow> rows);
 
 } // namespace listrider::engine

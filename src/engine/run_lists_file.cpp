@@ -1,8 +1,11 @@
 #include "engine/run_lists_file.h"
 
+#include <array>
 #include <charconv>
+#include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "store/file_io.h"

@@ -53,10 +53,10 @@ std::string Credentials(const HistoryAccount& account)
 
 } // namespace
 
-void DropRepeatedAttempts(std::vector<const ResultRow*>& rows)
+void DropRepeatedAttempts(std::vector<const DetailRow*>& rows)
 {
     for (std::string_view keyword : kStepKeywords) {
-        const auto holds = [keyword](const ResultRow* row) {
+        const auto holds = [keyword](const DetailRow* row) {
             return ContainsNoCase(row->action, keyword);
         };
         const auto last = std::find_if(rows.rbegin(), rows.rend(), holds);
@@ -110,13 +110,13 @@ std::string HistorySentence(std::string_view action, std::string_view outcome, c
     return std::string(action) + " - " + std::string(outcome);
 }
 
-std::string SiteHistory(const std::vector<const ResultRow*>& rows, const HistoryAccount& account)
+std::string SiteHistory(const std::vector<const DetailRow*>& rows, const HistoryAccount& account)
 {
-    std::vector<const ResultRow*> kept = rows;
+    std::vector<const DetailRow*> kept = rows;
     DropRepeatedAttempts(kept);
     std::string history;
-    for (const ResultRow* row : kept) {
-        history += HistorySentence(row->action, row->outcome, account);
+    for (const DetailRow* row : kept) {
+        history += HistorySentence(row->action, row->result, account);
     }
     return history;
 }

@@ -18,7 +18,7 @@ struct HistoryAccount
 
 /// Removes the earlier attempts of a step: for each step keyword in turn, every row before the
 /// last one whose action holds the keyword and that holds it too.
-void DropRepeatedAttempts(std::vector<const ResultRow*>& rows);
+void DropRepeatedAttempts(std::vector<const DetailRow*>& rows);
 
 /// Returns the sentence for one step: the first row of the sentence table whose fragment the
 /// action holds, its success form when the outcome is exactly "Done"; an action the table does
@@ -26,6 +26,6 @@ void DropRepeatedAttempts(std::vector<const ResultRow*>& rows);
 std::string HistorySentence(std::string_view action, std::string_view outcome, const HistoryAccount& account);
 
 /// Returns the site's history: the sentences of its rows after DropRepeatedAttempts, joined.
-std::string SiteHistory(const std::vector<const ResultRow*>& rows, const HistoryAccount& account);
+std::string SiteHistory(const std::vector<const DetailRow*>& rows, const HistoryAccount& account);
 
 } // namespace listrider::engine

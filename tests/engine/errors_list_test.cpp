@@ -94,7 +94,7 @@ protected:
         m_dir.Write("run/" + site + ".htm" + std::to_string(request), text);
     }
 
-    std::vector<ErrorsRow> Build(const std::vector<ResultRow>& rows,
+    std::vector<ErrorsRow> Build(const std::vector<DetailRow>& rows,
                                  const std::vector<std::string>& httpErrors = {})
     {
         DiagnosisSources sources;
@@ -120,14 +120,14 @@ TEST_F(DiagnosisTest, RowsFollowTheFirstAppearanceAndTheLastRowDecides)
     AddSite("Beta", "n/a");
     AddSite("Gamma", "n/a");
     AddSite("Delta", "n/a");
-    const std::vector<ResultRow> rows = {
-        {"Beta", "Submitting new program", "Failed"}, // step 1
-        {"Alpha", "Entering login information", "Failed"},
-        {"Gamma", "Submitting new program", "Done"},
-        {"Delta", "Creating new account", "Done"},
-        {"Delta", "Submitting new program", "Pending"},
-        {"Gamma", "Loading submission page", "Skip"},
-        {"Beta", "Submitting new program", "Done"}, // step 3
+    const std::vector<DetailRow> rows = {
+        {"", "Beta", "Submitting new program", "Failed"}, // step 1
+        {"", "Alpha", "Entering login information", "Failed"},
+        {"", "Gamma", "Submitting new program", "Done"},
+        {"", "Delta", "Creating new account", "Done"},
+        {"", "Delta", "Submitting new program", "Pending"},
+        {"", "Gamma", "Loading submission page", "Skip"},
+        {"", "Beta", "Submitting new program", "Done"}, // step 3
     };
     const std::vector<ErrorsRow> list = Build(rows);
     ASSERT_EQ(list.size(), 2u);
@@ -142,10 +142,10 @@ TEST_F(DiagnosisTest, OutcomeWordsBeforeTheTable)
     AddSite("Slow", "n/a");
     AddSite("Stopped", "n/a");
     AddSite("Listed", "n/a");
-    const std::vector<ResultRow> rows = {
-        {"Slow", "Creating new account", "Timeout"},
-        {"Stopped", "Creating new account", "Abort"},
-        {"Listed", "Looking for older version", "Exists"},
+    const std::vector<DetailRow> rows = {
+        {"", "Slow", "Creating new account", "Timeout"},
+        {"", "Stopped", "Creating new account", "Abort"},
+        {"", "Listed", "Looking for older version", "Exists"},
     };
     const std::vector<ErrorsRow> list = Build(rows);
     ASSERT_EQ(list.size(), 3u);
@@ -162,9 +162,9 @@ TEST_F(DiagnosisTest, AnErrorTakesTheLastPairOfTheHttpErrorList)
 {
     AddSite("Web", "LOGINPASSWORD");
     AddSite("Quiet", "n/a");
-    const std::vector<ResultRow> rows = {
-        {"Web", "Creating new account", "Error"},
-        {"Quiet", "Submitting new program", "Error"},
+    const std::vector<DetailRow> rows = {
+        {"", "Web", "Creating new account", "Error"},
+        {"", "Quiet", "Submitting new program", "Error"},
     };
     const std::vector<std::string> httpErrors = {
         "Web", "Service Unavailable", "Webby", "Not Found", "Web", "Error connecting to host.", "Quiet"};
@@ -185,9 +185,9 @@ TEST_F(DiagnosisTest, AFailedEMailIsExplainedByTheTableAndThePatterns)
             "relay refused\r\nThe relay refused the message\r\nAsk the site for another address");
     AddSite("Other", "n/a");
     SavePage("Mailer", 1, "<html>mail sent</html>");
-    const std::vector<ResultRow> rows = {
-        {"Mailer", "Sending e-mail submission", "Error"},
-        {"Other", "Sending e-mail submission", "Error"},
+    const std::vector<DetailRow> rows = {
+        {"", "Mailer", "Sending e-mail submission", "Error"},
+        {"", "Other", "Sending e-mail submission", "Error"},
     };
     std::vector<ErrorsRow> list = Build(rows, {"Mailer", "Not used"});
     ASSERT_EQ(list.size(), 2u);

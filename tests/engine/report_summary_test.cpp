@@ -10,11 +10,11 @@ const AccountLookup kAccounts = [](std::string_view site) {
     return site == "Alpha" ? HistoryAccount{"author", "s3cret"} : HistoryAccount{"", ""};
 };
 
-std::string HistoryOf(const std::vector<ResultRow>& rows,
+std::string HistoryOf(const std::vector<DetailRow>& rows,
                       const HistoryAccount& account = {"author", "s3cret"})
 {
-    std::vector<const ResultRow*> pointers;
-    for (const ResultRow& row : rows) {
+    std::vector<const DetailRow*> pointers;
+    for (const DetailRow& row : rows) {
         pointers.push_back(&row);
     }
     return SiteHistory(pointers, account);
@@ -69,21 +69,21 @@ TEST(SiteHistoryTest, SentencesOfTheTable)
 TEST(SiteHistoryTest, EarlierAttemptsOfAStepAreDropped)
 {
     EXPECT_EQ(HistoryOf({
-                  {"Alpha", "Loading login page", "Failed"},
-                  {"Alpha", "Entering login information", "Failed"},
-                  {"Alpha", "Loading login page", "Done"},
+                  {"", "Alpha", "Loading login page", "Failed"},
+                  {"", "Alpha", "Entering login information", "Failed"},
+                  {"", "Alpha", "Loading login page", "Done"},
               }),
               "Failed to login to author account with login: author, password:s3cret. "
               "Login page loaded successfully. ");
     EXPECT_EQ(HistoryOf({
-                  {"Alpha", "Loading login page", "Failed"},
-                  {"Alpha", "LOADING LOGIN PAGE", "Done"},
+                  {"", "Alpha", "Loading login page", "Failed"},
+                  {"", "Alpha", "LOADING LOGIN PAGE", "Done"},
               }),
               "Login page loaded successfully. ");
     // Two unknown actions are joined without a separator.
     EXPECT_EQ(HistoryOf({
-                  {"Alpha", "Step one", "Done"},
-                  {"Alpha", "Step two", "Failed"},
+                  {"", "Alpha", "Step one", "Done"},
+                  {"", "Alpha", "Step two", "Failed"},
               }),
               "Step one - DoneStep two - Failed");
 }
@@ -116,14 +116,14 @@ TEST(ReportSummaryTest, ClassificationByTheLastOutcome)
 
 TEST(ReportSummaryTest, ListsInTheOrderOfTheFirstRows)
 {
-    const std::vector<ResultRow> rows = {
-        {"Searchy", "Looking for older version", "Timeout"},
-        {"Alpha", "Creating new account", "Failed"},
-        {"Listed", "Submitting new program", "Failed"},
-        {"Listed", "Looking for older version", "Exists"},
-        {"Stopped", "Loading login page", "Abort"},
-        {"Alpha", "Creating new account", "Done"},
-        {"Beta", "Sending E-mail submission", "Done"},
+    const std::vector<DetailRow> rows = {
+        {"", "Searchy", "Looking for older version", "Timeout"},
+        {"", "Alpha", "Creating new account", "Failed"},
+        {"", "Listed", "Submitting new program", "Failed"},
+        {"", "Listed", "Looking for older version", "Exists"},
+        {"", "Stopped", "Loading login page", "Abort"},
+        {"", "Alpha", "Creating new account", "Done"},
+        {"", "Beta", "Sending E-mail submission", "Done"},
     };
     const ReportSummary summary = BuildReportSummary(rows, kAccounts);
     EXPECT_EQ(summary.successful,

@@ -8,11 +8,9 @@
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
 #include "cli/report_views.h"
-#include "engine/error_report.h"
-#include "engine/report_sources.h"
+#include "cli/run_reports.h"
 #include "engine/result_folder.h"
 #include "engine/run_lists_file.h"
-#include "engine/submission_report.h"
 #include "store/date_time.h"
 
 namespace listrider::cli {
@@ -21,28 +19,31 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kUsage =
-    "Usage: listrider-cli report --company C --product P [--errors] [--html FILE] [--json]\n"
+    "Usage: listrider-cli report --company C --product P [--errors] [--html FILE|DIR] [--json]\n"
     "                            [--mask-passwords]\n"
     "\n"
-    "Shows the product's last submission run again, from the lists the run keeps in its result\n"
-    "folder (the newest one of the last 31 days): the Step 5 page with the Successful, Failed and\n"
-    "Skipped lists and the totals, or with --errors the Step 4 page, the Errors list (every site\n"
-    "whose submission did not end well, with a problem, a possible reason and a suggested solution).\n"
-    "It only reads: the submitted version and the journal were dealt with when 'submit' ended.\n"
+    "Shows the product's last submission run again, from the lists every run keeps in its result\n"
+    "folder Submits/<product>_<dd-mm-yyyy>/RunLists.dat (the newest folder of the last 31 days):\n"
+    "the Step 5 page, or with --errors the Step 4 page. It only reads: the submitted version and\n"
+    "the journal were dealt with when 'submit' ended.\n"
     "\n"
-    "--html FILE       writes the HTML submission report (with --errors the HTML error report);\n"
-    "                  FILE may be a folder, which receives the report under its suggested name\n"
-    "--json            prints the page as JSON\n"
+    "Step 5 output: the line \"Step 5 (Report)\"; then the lists Successful (Site, History), Failed\n"
+    "(Site, Error) and Skipped (Site, Reason), each after an empty line as its name, a header line\n"
+    "and one tab-separated line per site; an empty line; the ten totals, one \"Label: value\" a\n"
+    "line (\"Sites Submitted:\" ... \"Total FTP Requests:\"); the status text.\n"
+    "Step 4 output (--errors): the line \"Step 4 (Errors Report)\", the header line\n"
+    "\"Site<TAB>Problem<TAB>Possible Reason<TAB>Suggested Solution\", one tab-separated line per site\n"
+    "whose submission did not end well, and the status text.\n"
+    "\n"
+    "--html FILE|DIR   also writes the HTML submission report (with --errors the HTML error report)\n"
+    "                  to FILE, or into DIR under its suggested name (Product_Version_dd-mmm-yyyy.html,\n"
+    "                  Product_Version_errors_dd-mmm-yyyy.html) and prints \"HTML report: PATH\"\n"
+    "--json            prints the page as one JSON object: {\"errors\":[{site,problem,reason,\n"
+    "                  solution}...],\"html\":PATH|null} or {\"successful\":[{site,history}...],\n"
+    "                  \"failed\":[{site,error}...],\"skipped\":[{site,reason}...],\"totals\":{...},\n"
+    "                  \"html\":PATH|null}\n"
     "--mask-passwords  writes \"****\" for the passwords that the histories name, for a report that\n"
     "                  will be shared (the histories carry each site's login and password)\n";
-
-/// Returns where the report goes: FILE, or the suggested name inside the folder FILE.
-fs::path ReportPath(const std::string& option, const std::string& suggested)
-{
-    const fs::path path(option);
-    std::error_code ec;
-    return fs::is_directory(path, ec) ? path / suggested : path;
-}
 
 class ReportCommand final : public Command
 {
@@ -85,10 +86,11 @@ public:
             return FailInCodePage(context, session, open.GetError());
         }
         const engine::ReportProduct about{editor.product.program.name, editor.product.program.version};
-        const store::CivilDate today = store::Today();
-        // The run's date is not known to a later program run: the newest result folder is the run's.
-        const fs::path folder = engine::ResultFolder(
-            workspace.Workspace(), about.name, engine::GetNowDate(workspace.Workspace(), about.name, today));
+        // A later program run does not know the run's date: the newest result folder is the run's.
+        const fs::path folder =
+            engine::ResultFolder(workspace.Workspace(),
+                                 about.name,
+                                 engine::GetNowDate(workspace.Workspace(), about.name, store::Today()));
         store::Result<engine::SubmissionState> lists = engine::LoadRunLists(folder);
         if (!lists) {
             if (lists.GetError().kind == store::ErrorKind::NotFound) {
@@ -102,50 +104,32 @@ public:
             }
             return FailInCodePage(context, session, lists.GetError());
         }
-        const engine::SubmissionState& state = lists.Value();
-        const engine::ReportSiteLookup sites = engine::ReportSites(workspace.Sites());
+        const RunReports reports = BuildRunReports(session, editor, lists.Value(), folder, mask);
 
         JsonWriter writer;
         std::optional<fs::path> written;
-        if (errors) {
-            const std::vector<engine::ErrorsRow> rows = engine::ErrorsPage(
-                state, workspace.Sites(), &workspace.Packages(), workspace.Config().GetSiteKey(), folder);
-            if (html) {
-                const fs::path path =
-                    ReportPath(*html, session.ToUtf8(engine::ErrorReportFileName(about, today)));
-                if (store::Result<void> saved = engine::SaveReport(
-                        path, engine::ErrorReportLines(about, rows, sites, store::LocalNow()));
-                    !saved) {
-                    return FailInCodePage(context, session, saved.GetError());
-                }
-                written = path;
+        if (html) {
+            store::Result<fs::path> saved = errors ? WriteErrorReport(session, reports, *html)
+                                                   : WriteSubmissionReport(session, reports, *html);
+            if (!saved) {
+                return FailInCodePage(context, session, saved.GetError());
             }
+            written = saved.Value();
+        }
+        if (errors) {
             if (json) {
                 writer.BeginObject().Key("errors");
-                WriteErrorsJson(writer, session.CodePage(), rows);
+                WriteErrorsJson(writer, session.CodePage(), reports.errors);
             } else {
-                PrintErrorsView(context.Out(), session.CodePage(), rows);
+                PrintErrorsView(context.Out(), session.CodePage(), reports.errors);
             }
         } else {
-            const engine::Step5Page page = engine::ReportPage(
-                state, engine::RunAccounts(editor.accounts, editor.product.company.generalEmail, mask));
-            if (html) {
-                const fs::path path =
-                    ReportPath(*html, session.ToUtf8(engine::SubmissionReportFileName(about, today)));
-                if (store::Result<void> saved =
-                        engine::SaveReport(path,
-                                           engine::SubmissionReportLines(
-                                               about, page.totals, page.summary, sites, store::LocalNow()));
-                    !saved) {
-                    return FailInCodePage(context, session, saved.GetError());
-                }
-                written = path;
-            }
             if (json) {
                 writer.BeginObject();
-                WriteReportJson(writer, session.CodePage(), page.summary, page.totals);
+                WriteReportJson(writer, session.CodePage(), reports.step5.summary, reports.step5.totals);
             } else {
-                PrintReportView(context.Out(), session.CodePage(), page.summary, page.totals);
+                PrintReportView(
+                    context.Out(), session.CodePage(), reports.step5.summary, reports.step5.totals);
             }
         }
         if (json) {
