@@ -1,6 +1,5 @@
 #include "companions/date_texts.h"
 
-#include <ctime>
 #include <span>
 #include <string_view>
 
@@ -27,25 +26,8 @@ std::string_view MonthName(int month)
 
 std::string RequestedDate(const store::CivilDate& date)
 {
-    return TwoDigits(date.day) + "-" + std::string(MonthName(date.month).substr(0, 3)) + "-" +
+    return TwoDigits(date.day) + "-" + std::string(store::EnglishMonthAbbreviation(date.month)) + "-" +
            TwoDigits(date.year % 100);
-}
-
-std::string FileNameDate(const store::CivilDate& date)
-{
-    return TwoDigits(date.day) + "-" + std::string(MonthName(date.month).substr(0, 3)) + "-" +
-           std::to_string(date.year);
-}
-
-std::string NowStamp()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    const store::CivilDate date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    return TwoDigits(date.day) + " " + std::string(MonthName(date.month).substr(0, 3)) + " " +
-           std::to_string(date.year) + "  " + TwoDigits(local.tm_hour) + ":" + TwoDigits(local.tm_min) + ":" +
-           TwoDigits(local.tm_sec);
 }
 
 std::string LongDate(const store::CivilDate& date)

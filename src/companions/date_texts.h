@@ -10,12 +10,6 @@ namespace listrider::companions {
 /// Returns "dd-mmm-yy" (18-Aug-05), the accounts page's "Requested" date.
 std::string RequestedDate(const store::CivilDate& date);
 
-/// Returns "dd-mmm-yyyy" (05-Mar-2024), the date of suggested file names.
-std::string FileNameDate(const store::CivilDate& date);
-
-/// Returns the local time now as "dd mmm yyyy  hh:mm:ss" (two spaces before the time).
-std::string NowStamp();
-
 /// Returns "dd mmmm yyyy" (05 March 2024), the date of the stats exports.
 std::string LongDate(const store::CivilDate& date);
 

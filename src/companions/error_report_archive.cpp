@@ -63,17 +63,18 @@ store::Result<void> AddFile(std::vector<sites::ZipMember>& members, const fs::pa
 
 } // namespace
 
-bool IsReportedError(const ErrorReportEntry& entry)
+bool IsReportedError(const engine::ErrorsRow& row)
 {
-    return entry.reason.find("Latest version is already listed") == std::string::npos;
+    return row.texts.reason.find("Latest version is already listed") == std::string::npos;
 }
 
-std::string ErrorReportSummaryText(std::span<const ErrorReportEntry> errors)
+std::string ErrorReportSummaryText(std::span<const engine::ErrorsRow> errors)
 {
     std::string text;
-    for (const ErrorReportEntry& entry : errors) {
-        if (IsReportedError(entry)) {
-            for (const std::string* line : {&entry.site, &entry.problem, &entry.reason, &entry.solution}) {
+    for (const engine::ErrorsRow& row : errors) {
+        if (IsReportedError(row)) {
+            for (const std::string* line :
+                 {&row.site, &row.texts.problem, &row.texts.reason, &row.texts.solution}) {
                 text += *line + "\r\n";
             }
         }
@@ -107,11 +108,11 @@ store::Result<fs::path> WriteErrorReportArchive(const ErrorReportSources& source
         }
     }
     const std::vector<fs::path> pages = FilesOf(sources.resultFolder);
-    for (const ErrorReportEntry& entry : sources.errors) {
-        if (!IsReportedError(entry)) {
+    for (const engine::ErrorsRow& row : sources.errors) {
+        if (!IsReportedError(row)) {
             continue;
         }
-        const std::string prefix = entry.site + ".";
+        const std::string prefix = row.site + ".";
         for (const fs::path& page : pages) {
             if (store::StartsWithNoCase(page.filename().string(), prefix)) {
                 (void)AddFile(members, page);

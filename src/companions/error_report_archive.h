@@ -7,18 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/errors_list.h"
 #include "store/result.h"
 
 namespace listrider::companions {
-
-/// One row of the Errors list as the report carries it.
-struct ErrorReportEntry
-{
-    std::string site;
-    std::string problem;
-    std::string reason; ///< "Possible Reason"
-    std::string solution;
-};
 
 /// The archive's and the summary's file names in the scratch directory.
 inline constexpr std::string_view kErrorReportArchive = "ErrorReport.zip";
@@ -26,11 +18,11 @@ inline constexpr std::string_view kErrorReportSummary = "ErrorReport.txt";
 
 /// Returns whether a row goes into the report: its possible reason does not say that the
 /// latest version is already listed.
-bool IsReportedError(const ErrorReportEntry& entry);
+bool IsReportedError(const engine::ErrorsRow& row);
 
 /// Returns the summary text: four lines per reported row (site, problem, possible reason,
 /// suggested solution), CR LF after each.
-std::string ErrorReportSummaryText(std::span<const ErrorReportEntry> errors);
+std::string ErrorReportSummaryText(std::span<const engine::ErrorsRow> errors);
 
 /// Returns whether a member is stored uncompressed: its extension names compressed data
 /// (gif, png, zip, gz, rar, cab, jar ...; ASCII case ignored).
@@ -42,7 +34,7 @@ struct ErrorReportSources
     std::filesystem::path productFolder; ///< Products/<company>/<product>
     std::filesystem::path resultFolder;  ///< the run's Submits/<product>_<date>
     std::filesystem::path scratchDir;    ///< receives the archive and, for a moment, the summary
-    std::span<const ErrorReportEntry> errors;
+    std::span<const engine::ErrorsRow> errors;
 };
 
 /// Writes the archive into the scratch directory, replacing an old one, and returns its path:

@@ -1,6 +1,7 @@
 #include "companions/stats_export.h"
 
 #include "companions/date_texts.h"
+#include "engine/report_markup.h"
 #include "store/ascii.h"
 #include "store/file_io.h"
 #include "store/web_encoding.h"
@@ -12,17 +13,10 @@ namespace {
 // allow become spaces: a site's name or a value it returned never breaks the document.
 std::string XmlText(std::string_view text)
 {
-    std::string out;
-    for (const char c : store::XmlEscape(text)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '<') {
-            out += "&lt;";
-        } else if (c == '>') {
-            out += "&gt;";
-        } else if (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-            out += ' ';
-        } else {
-            out += c;
+    std::string out = store::HtmlEscape(text);
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            c = ' ';
         }
     }
     return out;
@@ -50,17 +44,13 @@ void Close(std::string& out, int level, std::string_view tag)
     out += std::string(static_cast<std::size_t>(level) * 4, ' ') + "</" + std::string(tag) + ">\r\n";
 }
 
-std::string HtmlCell(std::string_view attributes, std::string_view text)
-{
-    return "<td" + std::string(attributes) + ">" + XmlText(text) + "</td>";
-}
-
 } // namespace
 
 std::string
 StatsSuggestedName(std::string_view product, std::string_view version, const store::CivilDate& today)
 {
-    return std::string(product) + "_" + std::string(version) + "_Stats_" + FileNameDate(today) + ".";
+    return std::string(product) + "_" + std::string(version) + "_Stats_" + engine::ReportFileDate(today) +
+           ".";
 }
 
 std::string StatsExportName(std::string chosen, StatsFormat filter)
@@ -89,7 +79,7 @@ std::string StatsXml(const StatsReport& report)
     Element(out, 2, "STATS_GENERATOR", "Listrider Stats");
     Element(out, 2, "STATS_PRODUCT", report.product);
     Element(out, 2, "STATS_PRODUCT_VERSION", report.version);
-    Element(out, 2, "STATS_DATE", LongDate(report.today));
+    Element(out, 2, "STATS_DATE", LongDate(report.now.date));
     Close(out, 1, "STATS_INFO");
     Open(out, 1, "STATS_SUMMARY");
     Element(out, 2, "Total_Downloads", std::to_string(summary.totalDownloads));
@@ -118,59 +108,48 @@ std::string StatsXml(const StatsReport& report)
 std::string StatsHtml(const StatsReport& report)
 {
     const StatsSummary& summary = report.summary;
-    const std::string product = XmlText(report.product + " " + report.version);
-    std::string out;
-    auto line = [&out](std::string_view text) {
-        out += text;
-        out += "\r\n";
+    engine::ReportLines lines;
+    engine::AddReportTop(lines,
+                         "Listrider Stats report for " + report.product + " " + report.version,
+                         "Stats Report",
+                         engine::ReportProduct{report.product, report.version},
+                         "windows-1252");
+    auto header = [&lines](std::string_view width, std::string_view caption) {
+        lines.push_back(R"(<td)" + std::string(width) + R"( bgcolor="#000000"><font color="#FFFFFF"><b>)" +
+                        store::HtmlEscape(caption) + "</b></font></td>");
     };
-    line("<html>");
-    line("<head>");
-    line(R"(<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">)");
-    line(R"(<meta name="GENERATOR" content="">)");
-    line("<title>Listrider Stats report for " + product + "</title>");
-    line("</head>");
-    line(R"(<body bgcolor="#FFFFFF">)");
-    line(R"(<div align="center">)");
-    line(R"(<table width="100%" border="0" cellspacing="0" cellpadding="0">)");
-    line("<tr>");
-    line(
-        R"(<td><b><font face="Arial, Helvetica, sans-serif" size="6" color="#000066">&nbsp;&nbsp;Listrider)");
-    line("Stats Report</font></b></td>");
-    line("</tr>");
-    line("</table>");
-    line(R"(<p align="center"><b><font size="5" color="#FF0000">)" +
-         XmlText(report.product + " v" + report.version) + "</font></b></p>");
-    line(R"(<p align="center"><font size="4" color="#000000">)" + LongDate(report.today) + "</font></p>");
-    line(R"(<table width="80%" border="1">)");
-    line("<tr>");
+    auto cell = [&lines](std::string_view text) {
+        lines.push_back("<td>" + store::HtmlEscape(text) + "</td>");
+    };
+    lines.push_back(R"(<p align="center"><font size="4" color="#000000">)" + LongDate(report.now.date) +
+                    "</font></p>");
+    lines.push_back(R"(<table width="80%" border="1">)");
+    lines.push_back("<tr>");
     for (std::string_view caption :
          {"Total Downloads", "Listed on", "Latest version listed on", "Sites shown"}) {
-        line(R"(<td bgcolor="#000000"><font color="#FFFFFF"><b>)" + std::string(caption) +
-             "</b></font></td>");
+        header("", caption);
     }
-    line("</tr>");
-    line(R"(<tr bgcolor="#D5E9FF">)");
-    line(HtmlCell("", std::to_string(summary.totalDownloads)));
-    line(HtmlCell("", OfSites(summary.listedOn, summary.shownSites)));
-    line(HtmlCell("", OfSites(summary.latestVersionListedOn, summary.shownSites)));
-    line(HtmlCell("", std::to_string(summary.shownSites)));
-    line("</tr>");
-    line("</table>");
-    line("<br>");
-    line(R"(<table width="100%" border="1">)");
-    line("<tr>");
-    line(R"(<td width="20%" bgcolor="#000000"><font color="#FFFFFF"><b>Site</b></font></td>)");
+    lines.push_back("</tr>");
+    lines.push_back(R"(<tr bgcolor="#D5E9FF">)");
+    cell(std::to_string(summary.totalDownloads));
+    cell(OfSites(summary.listedOn, summary.shownSites));
+    cell(OfSites(summary.latestVersionListedOn, summary.shownSites));
+    cell(std::to_string(summary.shownSites));
+    lines.push_back("</tr>");
+    lines.push_back("</table>");
+    lines.push_back("<br>");
+    lines.push_back(R"(<table width="100%" border="1">)");
+    lines.push_back("<tr>");
+    header(R"( width="20%")", "Site");
     for (std::string_view caption : StatColumnCaptions().subspan(1)) {
-        line(R"(<td width="10%" bgcolor="#000000"><font color="#FFFFFF"><b>)" + XmlText(caption) +
-             "</b></font></td>");
+        header(R"( width="10%")", caption);
     }
-    line("</tr>");
+    lines.push_back("</tr>");
     bool first = true;
     for (const StatRow& row : report.rows) {
-        line(std::string(R"(<tr bgcolor=")") + (first ? "#91E3BE" : "#D5E9FF") + R"(">)");
+        lines.push_back(std::string(R"(<tr bgcolor=")") + (first ? "#91E3BE" : "#D5E9FF") + R"(">)");
         first = !first;
-        for (const std::string* cell : {&row.site,
+        for (const std::string* text : {&row.site,
                                         &row.listed,
                                         &row.submittedVersion,
                                         &row.versionListed,
@@ -178,16 +157,13 @@ std::string StatsHtml(const StatsReport& report)
                                         &row.siteRating,
                                         &row.userRating,
                                         &row.votes}) {
-            line(HtmlCell("", *cell));
+            cell(*text);
         }
-        line("</tr>");
+        lines.push_back("</tr>");
     }
-    line("</table>");
-    line(R"(<p><font size="2">Listrider Stats Report was created )" + report.createdStamp + "</font></p>");
-    line("</div>");
-    line("</body>");
-    line("</html>");
-    return out;
+    lines.push_back("</table>");
+    engine::AddReportFooter(lines, "Listrider Stats Report", report.now);
+    return engine::JoinReportLines(lines);
 }
 
 store::Result<void> WriteStatsExport(const std::filesystem::path& file, const StatsReport& report)

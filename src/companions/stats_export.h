@@ -43,8 +43,7 @@ struct StatsReport
     std::string version;
     std::span<const StatRow> rows;
     StatsSummary summary;
-    store::CivilDate today;
-    std::string createdStamp; ///< now as "dd mmm yyyy  hh:mm:ss", the HTML footer's
+    store::LocalDateTime now;
 };
 
 /// Returns the XML export (a line per element, CR LF after each); every value escaped.

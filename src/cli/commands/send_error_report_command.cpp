@@ -9,10 +9,10 @@
 #include "cli/commands/commands.h"
 #include "cli/console_companion_views.h"
 #include "cli/exit_codes.h"
-#include "cli/last_run_errors.h"
+#include "cli/last_run.h"
 #include "cli/run_keys.h"
 #include "companions/error_report_sender.h"
-#include "engine/result_folder.h"
+#include "engine/report_sources.h"
 
 namespace listrider::cli {
 namespace {
@@ -61,15 +61,16 @@ public:
         if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
             return FailInCodePage(context, session, open.GetError());
         }
-        const std::string& name = editor.product.program.name;
-        // The run's date: a later program run finds it as the newest result folder.
-        const std::filesystem::path results = engine::ResultFolder(
-            workspace.Workspace(), name, engine::GetNowDate(workspace.Workspace(), name, store::Today()));
-        store::Result<std::vector<companions::ErrorReportEntry>> errors =
-            LastRunErrors(session, editor, results);
-        if (!errors) {
-            return FailInCodePage(context, session, errors.GetError());
+        store::Result<LastRun> last = LoadLastRun(session, editor);
+        if (!last) {
+            return FailInCodePage(context, session, last.GetError());
         }
+        const std::vector<engine::ErrorsRow> errors =
+            engine::BuildRunErrorsList(last.Value().state,
+                                       workspace.Sites(),
+                                       &workspace.Packages(),
+                                       workspace.Config().GetSiteKey(),
+                                       last.Value().resultFolder);
         store::Result<std::filesystem::path> scratch = workspace.Scratch().Ensure();
         if (!scratch) {
             return FailInCodePage(context, session, scratch.GetError());
@@ -78,10 +79,10 @@ public:
         companions::ErrorSenderInputs inputs;
         inputs.sources.productFolder =
             catalogue::ProductFolder(*editor.company, editor.productName, session.CodePage());
-        inputs.sources.resultFolder = results;
+        inputs.sources.resultFolder = last.Value().resultFolder;
         inputs.sources.scratchDir = scratch.Value();
-        inputs.sources.errors = errors.Value();
-        inputs.productName = name;
+        inputs.sources.errors = errors;
+        inputs.productName = editor.product.program.name;
         inputs.company = editor.product.company;
         inputs.prefs = workspace.Prefs();
         inputs.config = workspace.Config();

@@ -12,7 +12,6 @@
 #include "cli/console_companion_views.h"
 #include "cli/exit_codes.h"
 #include "cli/run_keys.h"
-#include "companions/date_texts.h"
 #include "companions/stats_export.h"
 #include "companions/stats_suitability.h"
 #include "companions/stats_tracker.h"
@@ -122,8 +121,7 @@ public:
         if (exportFile) {
             const companions::StatsFormat filter = companions::StatsFormatOf(*exportFile);
             const fs::path file = companions::StatsExportName(*exportFile, filter);
-            const companions::StatsReport report{
-                name, version, rows, summary, store::Today(), companions::NowStamp()};
+            const companions::StatsReport report{name, version, rows, summary, store::LocalNow()};
             if (store::Result<void> written = companions::WriteStatsExport(file, report); !written) {
                 return FailInCodePage(context, session, written.GetError());
             }
