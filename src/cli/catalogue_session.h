@@ -82,4 +82,18 @@ namespace listrider::cli {
 /// Prints a core error whose texts are in the code page, the way every command does.
 int FailInCodePage(CommandContext& command, const CatalogueSession& session, const store::Error& error);
 
+/// A command's workspace with one product open in an editor.
+struct OpenedProduct
+{
+    std::unique_ptr<CatalogueSession> session;
+    catalogue::ProductEditor editor;
+};
+
+/// Opens the workspace and the product named in UTF-8 into `opened`; returns the success exit
+/// code, or the exit code of the failure it printed.
+int OpenProductSession(CommandContext& command,
+                       std::string_view company,
+                       std::string_view product,
+                       OpenedProduct& opened);
+
 } // namespace listrider::cli

@@ -5,14 +5,7 @@ namespace listrider::cli {
 std::string StatRowLine(const companions::StatRow& row, const store::CodePage& codePage)
 {
     std::string line;
-    for (const std::string* cell : {&row.site,
-                                    &row.listed,
-                                    &row.submittedVersion,
-                                    &row.versionListed,
-                                    &row.downloads,
-                                    &row.siteRating,
-                                    &row.userRating,
-                                    &row.votes}) {
+    for (const std::string* cell : companions::StatCells(row)) {
         if (!line.empty()) {
             line += '\t';
         }

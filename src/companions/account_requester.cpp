@@ -1,9 +1,8 @@
 #include "companions/account_requester.h"
 
-#include <exception>
-
 #include "companions/date_texts.h"
 #include "companions/request_candidates.h"
+#include "companions/worker_guard.h"
 #include "engine/http_settings.h"
 #include "engine/macro_resolver.h"
 #include "engine/request_composer.h"
@@ -327,14 +326,14 @@ TRequester::TRequester(RequesterInputs& inputs, RequesterView& view, engine::Run
 
 RequesterOutcome TRequester::Execute()
 {
-    try {
-        RequestRun run(m_in, m_view, m_control);
-        return run.Run();
-    } catch (const std::exception& e) {
-        return RequesterOutcome{true, std::string(kRequestAborted) + " (" + e.what() + ")", {}};
-    } catch (...) {
-        return RequesterOutcome{true, std::string(kRequestAborted), {}};
-    }
+    return RunGuarded(
+        [this] {
+            RequestRun run(m_in, m_view, m_control);
+            return run.Run();
+        },
+        [](const std::string& what) {
+            return RequesterOutcome{true, std::string(kRequestAborted) + " (" + what + ")", {}};
+        });
 }
 
 } // namespace listrider::companions

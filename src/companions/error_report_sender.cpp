@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <exception>
 
+#include "companions/worker_guard.h"
 #include "engine/http_settings.h"
 #include "engine/mail_submission.h"
 #include "store/file_io.h"
@@ -39,17 +39,12 @@ TErrorSender::TErrorSender(ErrorSenderInputs& inputs, ErrorSenderView& view, eng
 
 ErrorSenderOutcome TErrorSender::Execute()
 {
-    try {
-        ErrorSenderOutcome outcome = Send();
-        std::error_code ec;
-        fs::remove(m_in.sources.scratchDir / kErrorReportArchive, ec);
-        fs::remove(m_in.sources.scratchDir / kErrorReportSummary, ec);
-        return outcome;
-    } catch (const std::exception& e) {
-        return Failed(e.what());
-    } catch (...) {
-        return Failed("unknown error");
-    }
+    ErrorSenderOutcome outcome = RunGuarded([this] { return Send(); }, &Failed);
+    // The archive and the summary go in every case.
+    std::error_code ec;
+    fs::remove(m_in.sources.scratchDir / kErrorReportArchive, ec);
+    fs::remove(m_in.sources.scratchDir / kErrorReportSummary, ec);
+    return outcome;
 }
 
 ErrorSenderOutcome TErrorSender::Send()

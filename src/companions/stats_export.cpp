@@ -149,14 +149,7 @@ std::string StatsHtml(const StatsReport& report)
     for (const StatRow& row : report.rows) {
         lines.push_back(std::string(R"(<tr bgcolor=")") + (first ? "#91E3BE" : "#D5E9FF") + R"(">)");
         first = !first;
-        for (const std::string* text : {&row.site,
-                                        &row.listed,
-                                        &row.submittedVersion,
-                                        &row.versionListed,
-                                        &row.downloads,
-                                        &row.siteRating,
-                                        &row.userRating,
-                                        &row.votes}) {
+        for (const std::string* text : StatCells(row)) {
             cell(*text);
         }
         lines.push_back("</tr>");

@@ -35,6 +35,18 @@ std::optional<long long> DownloadCount(const std::string& text)
 
 } // namespace
 
+std::array<const std::string*, 8> StatCells(const StatRow& row)
+{
+    return {&row.site,
+            &row.listed,
+            &row.submittedVersion,
+            &row.versionListed,
+            &row.downloads,
+            &row.siteRating,
+            &row.userRating,
+            &row.votes};
+}
+
 std::span<const std::string_view> StatColumnCaptions()
 {
     return kCaptions;

@@ -1,6 +1,7 @@
 // The stats window's list of sites and its summary figures.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <span>
 #include <string>
@@ -38,6 +39,9 @@ struct StatRow
 
     friend bool operator==(const StatRow&, const StatRow&) = default;
 };
+
+/// Returns the row's texts in the order of the list's columns.
+std::array<const std::string*, 8> StatCells(const StatRow& row);
 
 /// The column captions of the list, in order.
 std::span<const std::string_view> StatColumnCaptions();

@@ -1,10 +1,10 @@
 #include "companions/stats_tracker.h"
 
 #include <cmath>
-#include <exception>
 
 #include "companions/stats_macros.h"
 #include "companions/stats_results.h"
+#include "companions/worker_guard.h"
 #include "engine/http_settings.h"
 #include "engine/request_composer.h"
 #include "engine/result_folder.h"
@@ -300,18 +300,16 @@ TStats::TStats(StatsInputs& inputs, StatsView& view, engine::RunControl& control
 
 StatsOutcome TStats::Execute()
 {
-    try {
-        StatsRun run(m_in, m_view, m_control);
-        return run.Run();
-    } catch (const std::exception& e) {
-        StatsOutcome outcome;
-        outcome.crash = e.what();
-        return outcome;
-    } catch (...) {
-        StatsOutcome outcome;
-        outcome.crash = "unknown error";
-        return outcome;
-    }
+    return RunGuarded(
+        [this] {
+            StatsRun run(m_in, m_view, m_control);
+            return run.Run();
+        },
+        [](const std::string& what) {
+            StatsOutcome outcome;
+            outcome.crash = what;
+            return outcome;
+        });
 }
 
 } // namespace listrider::companions

@@ -52,16 +52,13 @@ public:
         if (!company || !product || !sitesOption) {
             return context.UsageError("request-accounts needs --company, --product and --sites", kUsage);
         }
-        store::Result<std::unique_ptr<CatalogueSession>> opened = CatalogueSession::Open(context);
-        if (!opened) {
-            return context.Fail(opened.GetError());
+        OpenedProduct opened;
+        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+            return code;
         }
-        CatalogueSession& session = *opened.Value();
+        CatalogueSession& session = *opened.session;
         engine::Session& workspace = session.Workspace();
-        catalogue::ProductEditor editor = session.NewEditor();
-        if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
-            return FailInCodePage(context, session, open.GetError());
-        }
+        catalogue::ProductEditor& editor = opened.editor;
         std::vector<std::string> checked;
         for (const std::string& utf8 : SplitNames(*sitesOption)) {
             const std::string site = session.ToStore(utf8);

@@ -51,16 +51,13 @@ public:
         if (!company || !product) {
             return context.UsageError("send-error-report needs --company and --product", kUsage);
         }
-        store::Result<std::unique_ptr<CatalogueSession>> opened = CatalogueSession::Open(context);
-        if (!opened) {
-            return context.Fail(opened.GetError());
+        OpenedProduct opened;
+        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+            return code;
         }
-        CatalogueSession& session = *opened.Value();
+        CatalogueSession& session = *opened.session;
         engine::Session& workspace = session.Workspace();
-        catalogue::ProductEditor editor = session.NewEditor();
-        if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
-            return FailInCodePage(context, session, open.GetError());
-        }
+        catalogue::ProductEditor& editor = opened.editor;
         store::Result<LastRun> last = LoadLastRun(session, editor);
         if (!last) {
             return FailInCodePage(context, session, last.GetError());

@@ -80,19 +80,16 @@ public:
         if (!company || !product) {
             return context.UsageError("stats needs --company and --product", kUsage);
         }
-        store::Result<std::unique_ptr<CatalogueSession>> opened = CatalogueSession::Open(context);
-        if (!opened) {
-            return context.Fail(opened.GetError());
+        OpenedProduct opened;
+        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+            return code;
         }
-        CatalogueSession& session = *opened.Value();
+        CatalogueSession& session = *opened.session;
         engine::Session& workspace = session.Workspace();
+        catalogue::ProductEditor& editor = opened.editor;
         if (workspace.Sites().sites.empty()) {
             context.Err() << kNoDatabase << "\nRun 'update-db' first.\n";
             return kExitFailure;
-        }
-        catalogue::ProductEditor editor = session.NewEditor();
-        if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
-            return FailInCodePage(context, session, open.GetError());
         }
         const std::string& name = editor.product.program.name;
         const std::string& version = editor.product.program.version;
