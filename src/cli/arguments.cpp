@@ -83,6 +83,15 @@ std::string Arguments::Finish() const
     return {};
 }
 
+std::string Arguments::FinishWithoutPositionals() const
+{
+    std::string problem = Finish();
+    if (problem.empty() && !Positionals().empty()) {
+        problem = "too many arguments";
+    }
+    return problem;
+}
+
 std::vector<std::string> SplitNames(const std::string& text)
 {
     std::vector<std::string> names;

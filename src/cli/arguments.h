@@ -29,6 +29,9 @@ public:
     /// Returns the first problem: a missing option value or an unknown option; empty when none.
     std::string Finish() const;
 
+    /// As Finish, for a command that takes no positional words ("too many arguments").
+    std::string FinishWithoutPositionals() const;
+
 private:
     std::vector<std::string> m_args;
     std::vector<bool> m_used;

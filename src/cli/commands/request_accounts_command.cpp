@@ -43,11 +43,8 @@ public:
         const std::optional<std::string> company = arguments.Option("company");
         const std::optional<std::string> product = arguments.Option("product");
         const std::optional<std::string> sitesOption = arguments.Option("sites");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         if (!company || !product || !sitesOption) {
             return context.UsageError("request-accounts needs --company, --product and --sites", kUsage);

@@ -42,11 +42,8 @@ public:
         Arguments arguments(args);
         const std::optional<std::string> company = arguments.Option("company");
         const std::optional<std::string> product = arguments.Option("product");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         if (!company || !product) {
             return context.UsageError("send-error-report needs --company and --product", kUsage);

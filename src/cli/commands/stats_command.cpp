@@ -71,11 +71,8 @@ public:
         const std::optional<std::string> exportFile = arguments.Option("export");
         const bool listOnly = arguments.Flag("list");
         const bool showAll = arguments.Flag("show-all");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         if (!company || !product) {
             return context.UsageError("stats needs --company and --product", kUsage);
