@@ -96,6 +96,69 @@ TEST_F(SitedbCommandTest, BuildsListsAndShowsTheDatabase)
     EXPECT_EQ(Sitedb({"show", "alpha soft"}).code, kExitFailure);
 }
 
+TEST_F(SitedbCommandTest, ExpandsAStepForAProduct)
+{
+    ASSERT_EQ(Sitedb({"build", kFixture}).code, kExitOk);
+    const std::string ws = m_dir.Path().string() + "/ws";
+    auto cli = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--workspace", ws});
+        return RunCliWith(args);
+    };
+    ASSERT_EQ(cli({"company", "new", "Café Soft"}).code, kExitOk);
+    ASSERT_EQ(cli({"product", "new", "--company", "Café Soft", "Disk Cléaner", "2.5"}).code, kExitOk);
+    ASSERT_EQ(cli({"product",
+                   "set",
+                   "--company",
+                   "Café Soft",
+                   "--product",
+                   "Disk Cléaner",
+                   "Program_OS_Support",
+                   "WinXP"})
+                  .code,
+              kExitOk);
+    ASSERT_EQ(cli({"accounts",
+                   "set",
+                   "--company",
+                   "Café Soft",
+                   "--product",
+                   "Disk Cléaner",
+                   "--default-login",
+                   "author1",
+                   "--default-password",
+                   "secret1"})
+                  .code,
+              kExitOk);
+    const std::vector<std::string> product = {
+        "--expand", "--company", "Café Soft", "--product", "Disk Cléaner"};
+    auto show = [&](std::vector<std::string> args) {
+        args.insert(args.end(), product.begin(), product.end());
+        return Sitedb(args);
+    };
+
+    const CliRun step = show({"show", "Alpha Soft", "--step", "1", "--category", "Utilities"});
+    ASSERT_EQ(step.code, kExitOk) << step.err;
+    EXPECT_TRUE(Has(step.out, "Request: POSTUPLOAD www.alphasoft.example/submit.php\n"));
+    // Values go out in the code page and are shown in UTF-8.
+    EXPECT_TRUE(Has(step.out, "  name = Disk Cléaner\n  version = 2.5\n  category = System Utilities\n"));
+    EXPECT_TRUE(Has(step.out, "  os = winxp\n")); // through the site's .os list
+    EXPECT_TRUE(Has(step.out, "Text commands (not run here"));
+
+    const CliRun login = show({"show", "Alpha Soft", "--step", "sub", "--json"});
+    ASSERT_EQ(login.code, kExitOk) << login.err;
+    EXPECT_TRUE(Has(login.out, R"({"name":"user","value":"author1"},{"name":"pass","value":"secret1"})"));
+
+    const CliRun mail = show({"show", "MailBox Downloads", "--step", "0"});
+    ASSERT_EQ(mail.code, kExitOk) << mail.err;
+    EXPECT_TRUE(Has(mail.out, "Subject: New program: Disk Cléaner 2.5\n"));
+
+    EXPECT_EQ(Sitedb({"show", "Alpha Soft", "--step", "1", "--expand"}).code, kExitUsage);
+    EXPECT_EQ(show({"show", "Alpha Soft"}).code, kExitUsage);
+    const CliRun unknown = Sitedb(
+        {"show", "Alpha Soft", "--step", "1", "--expand", "--company", "Café Soft", "--product", "Nothing"});
+    EXPECT_EQ(unknown.code, kExitFailure);
+    EXPECT_TRUE(Has(unknown.err, "No product named \"Nothing\""));
+}
+
 TEST_F(SitedbCommandTest, ReplacingADatabaseNeedsAnAnswer)
 {
     ASSERT_EQ(Sitedb({"build", kFixture}).code, kExitOk);

@@ -366,7 +366,7 @@ TEST(ScriptStepDatabaseTest, EveryStepOfTheBuiltFixtureLoadsAsWritten)
     EXPECT_TRUE(first.Value().ownCategoriesApplied);
     EXPECT_EQ(categories.category, "Games & Entertainment");
     EXPECT_EQ(first.Value().method, "POSTUPLOAD");
-    EXPECT_EQ(first.Value().names.size(), 4u);
+    EXPECT_EQ(first.Value().names.size(), 5u);
     EXPECT_EQ(first.Value().commands.size(), 4u);
 
     const std::optional<SearchSettings> search = ReadSearchSettings(table, "Searchy", kKey);

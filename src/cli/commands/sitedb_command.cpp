@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands/commands.h"
+#include "cli/commands/sitedb_expand.h"
 #include "cli/commands/sitedb_output.h"
 #include "cli/commands/sitedb_verify.h"
 #include "cli/exit_codes.h"
@@ -31,6 +32,8 @@ constexpr std::string_view kUsage =
     "       listrider-cli sitedb unpack WORKSPACE_OR_PACKAGE [--out DIR]\n"
     "       listrider-cli sitedb list [--json]\n"
     "       listrider-cli sitedb show NAME [--step N] [--category TEXT] [--subcategory TEXT] [--json]\n"
+    "       listrider-cli sitedb show NAME --step N --expand --company C --product P [--category TEXT]\n"
+    "                                      [--subcategory TEXT] [--json]\n"
     "       listrider-cli sitedb publish DIR [--program-version V]\n"
     "\n"
     "build   compiles a readable site source tree (see docs/site-database.md) into the workspace's\n"
@@ -44,6 +47,9 @@ constexpr std::string_view kUsage =
     "show    prints a site's index fields and package members; with --step N (0 or sub, 1-30, 98,\n"
     "        99, 150-159) the step as the step loader reads it, the category values given for the\n"
     "        site's category lists\n"
+    "        with --expand the step's fields as the site would receive them for the product: macros\n"
+    "        expanded and values mapped through the site's lists (nothing is sent; text commands are\n"
+    "        not run); the category is the site's own for the product unless --category gives one\n"
     "publish writes into DIR what an update server offers for update-db: version.inf (first line V,\n"
     "        default the program's version), sites.dat (the index in an archive), every package as\n"
     "        <name in lower case>.dat, fastcats.dat and fastcatsinfo.dat\n";
@@ -102,6 +108,9 @@ public:
         const std::optional<std::string> step = arguments.Option("step");
         const std::optional<std::string> category = arguments.Option("category");
         const std::optional<std::string> subCategory = arguments.Option("subcategory");
+        const bool expand = arguments.Flag("expand");
+        const std::optional<std::string> company = arguments.Option("company");
+        const std::optional<std::string> product = arguments.Option("product");
         const std::optional<std::string> version = arguments.Option("program-version");
         const std::vector<std::string> words = arguments.Positionals();
         if (std::string problem = arguments.Finish(); !problem.empty()) {
@@ -121,6 +130,9 @@ public:
                                                                : "too many arguments",
                                       kUsage);
         }
+        if ((expand || company || product) && action != "show") {
+            return context.UsageError("--expand, --company and --product belong to sitedb show", kUsage);
+        }
         if (action == "build") {
             return Build(context, words[1]);
         }
@@ -139,6 +151,13 @@ public:
             if (!stepNumber) {
                 return context.UsageError("--step needs a step number", kUsage);
             }
+        }
+        if (expand || company || product) {
+            if (!expand || !stepNumber || !company || !product) {
+                return context.UsageError("--expand needs --step, --company and --product", kUsage);
+            }
+            return ShowExpanded(
+                context, words[1], *stepNumber, {*company, *product, category, subCategory}, json);
         }
         return Show(context, words[1], stepNumber, {category.value_or(""), subCategory.value_or("")}, json);
     }
@@ -266,6 +285,34 @@ private:
         return kExitOk;
     }
 
+    static int ShowExpanded(
+        CommandContext& context, const std::string& name, int step, const ExpandRequest& request, bool json)
+    {
+        store::Result<Opened> opened = OpenSiteTable(context);
+        if (!opened) {
+            return context.Fail(opened.GetError());
+        }
+        Opened& db = opened.Value();
+        const int position = sites::FindDBIndex(db.table, name);
+        if (position < 0) {
+            return context.Fail(NoSuchSite(name));
+        }
+        sites::ScratchDir scratch(db.workspace);
+        sites::SitePackages packages(db.workspace, scratch);
+        packages.LoadCurrentSite(db.table, name);
+        PrintNotes(context.Err(), packages.TakeNotes());
+        const std::string stepFile = engine::StepFileName(scratch.Path(), name, step, false);
+        return PrintExpandedStep(context, db.table, position, db.config, stepFile, request, json);
+    }
+
+    static store::Error NoSuchSite(const std::string& name)
+    {
+        return store::MakeError(store::ErrorKind::NotFound,
+                                "No site named \"" + name +
+                                    "\" in the site table (names are matched exactly; a site without a "
+                                    "package is dropped at start-up)");
+    }
+
     static int Show(CommandContext& context,
                     const std::string& name,
                     std::optional<int> step,
@@ -279,11 +326,7 @@ private:
         Opened& db = opened.Value();
         const int position = sites::FindDBIndex(db.table, name);
         if (position < 0) {
-            return context.Fail(
-                store::MakeError(store::ErrorKind::NotFound,
-                                 "No site named \"" + name +
-                                     "\" in the site table (names are matched exactly; a site without a "
-                                     "package is dropped at start-up)"));
+            return context.Fail(NoSuchSite(name));
         }
         sites::ScratchDir scratch(db.workspace);
         sites::SitePackages packages(db.workspace, scratch);
