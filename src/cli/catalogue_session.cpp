@@ -1,8 +1,6 @@
 #include "cli/catalogue_session.h"
 
 #include "catalogue/data_set.h"
-#include "sites/account_rows.h"
-#include "store/installation_config.h"
 
 namespace listrider::cli {
 
@@ -21,9 +19,9 @@ void CodePagePrompter::Inform(std::string_view message)
     m_terminal.Inform(m_codePage.ToUtf8(message));
 }
 
-CatalogueSession::CatalogueSession(catalogue::CatalogueContext context, store::Prompter& terminal)
-    : m_context(std::move(context))
-    , m_prompter(terminal, m_context.codePage)
+CatalogueSession::CatalogueSession(std::unique_ptr<engine::Session> session, store::Prompter& terminal)
+    : m_session(std::move(session))
+    , m_prompter(terminal, m_session->Catalogue().codePage)
 {}
 
 store::Result<std::unique_ptr<CatalogueSession>> CatalogueSession::Open(CommandContext& command)
@@ -32,15 +30,18 @@ store::Result<std::unique_ptr<CatalogueSession>> CatalogueSession::Open(CommandC
     if (!workspace) {
         return workspace.GetError();
     }
-    const store::InstallationConfig config = store::LoadInstallationConfig(workspace.Value());
-    return std::unique_ptr<CatalogueSession>(new CatalogueSession(
-        catalogue::MakeCatalogueContext(workspace.Value(), config), command.GetPrompter()));
+    store::Result<std::unique_ptr<engine::Session>> session = engine::Session::Open(workspace.Value());
+    if (!session) {
+        return session.GetError();
+    }
+    return std::unique_ptr<CatalogueSession>(
+        new CatalogueSession(std::move(session.Value()), command.GetPrompter()));
 }
 
 store::Result<catalogue::CompanyEntry> CatalogueSession::FindCompany(std::string_view utf8Name) const
 {
     const std::string name = ToStore(utf8Name);
-    const std::vector<catalogue::CompanyEntry> companies = catalogue::ListCompanies(m_context);
+    const std::vector<catalogue::CompanyEntry> companies = catalogue::ListCompanies(Context());
     const catalogue::CompanyEntry* company = catalogue::FindCompany(companies, name, false);
     if (company == nullptr) {
         company = catalogue::FindCompany(companies, name, true);
@@ -71,9 +72,7 @@ store::Result<catalogue::ProductEntry> CatalogueSession::FindProduct(const catal
 
 catalogue::ProductEditor CatalogueSession::NewEditor() const
 {
-    catalogue::ProductEditor editor;
-    editor.accounts = catalogue::LoadPasswords(sites::AccountSiteRows(sites::LoadSites(m_context.workspace)));
-    return editor;
+    return m_session->NewEditor();
 }
 
 store::Result<void> CatalogueSession::OpenProduct(catalogue::ProductEditor& editor,
@@ -88,7 +87,7 @@ store::Result<void> CatalogueSession::OpenProduct(catalogue::ProductEditor& edit
     if (!product) {
         return product.GetError();
     }
-    catalogue::EditProduct(editor, m_context, company.Value(), product.Value().name);
+    catalogue::EditProduct(editor, m_session->Catalogue(), company.Value(), product.Value().name);
     return {};
 }
 

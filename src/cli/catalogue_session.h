@@ -11,6 +11,7 @@
 #include "catalogue/product_editor.h"
 #include "catalogue/product_list.h"
 #include "cli/command.h"
+#include "engine/session.h"
 #include "store/prompter.h"
 #include "store/result.h"
 
@@ -30,16 +31,20 @@ private:
     store::CodePage m_codePage;
 };
 
-/// The catalogue of the command's workspace.
+/// The command's workspace opened as start-up opens it, with the catalogue's name helpers.
 class CatalogueSession
 {
 public:
     /// Returns the session of the workspace (created on first use).
     static store::Result<std::unique_ptr<CatalogueSession>> Open(CommandContext& command);
 
-    catalogue::CatalogueContext& Context() { return m_context; }
+    catalogue::CatalogueContext& Context() { return m_session->Catalogue(); }
 
-    const store::CodePage& CodePage() const { return m_context.codePage; }
+    const catalogue::CatalogueContext& Context() const { return m_session->Catalogue(); }
+
+    engine::Session& Workspace() { return *m_session; }
+
+    const store::CodePage& CodePage() const { return Context().codePage; }
 
     store::Prompter& GetPrompter() { return m_prompter; }
 
@@ -64,9 +69,9 @@ public:
     OpenProduct(catalogue::ProductEditor& editor, std::string_view company, std::string_view product) const;
 
 private:
-    CatalogueSession(catalogue::CatalogueContext context, store::Prompter& terminal);
+    CatalogueSession(std::unique_ptr<engine::Session> session, store::Prompter& terminal);
 
-    catalogue::CatalogueContext m_context;
+    std::unique_ptr<engine::Session> m_session;
     CodePagePrompter m_prompter;
 };
 

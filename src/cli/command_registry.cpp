@@ -22,6 +22,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeSitesCommand());
     commands.push_back(MakeBlacklistCommand());
     commands.push_back(MakeFastcatCommand());
+    commands.push_back(MakeSubmitCommand());
     return commands;
 }
 

@@ -87,6 +87,7 @@ void RequestComposer::RecreateHTTP()
     auto client = std::make_unique<net::HttpClient>(m_pool);
     client->options = FixedHttpOptions();
     client->options.cookie = cookie;
+    client->options.reference = m_referrer;
     client->SetTransferControl(m_control);
     client->events.onCookie = [this](std::string_view value) {
         HTTPCookie(value);
@@ -127,6 +128,13 @@ std::string RequestComposer::Cookie() const
 {
     std::lock_guard lock(m_clientMutex);
     return m_client->options.cookie;
+}
+
+void RequestComposer::SetReferrer(std::string referrer)
+{
+    std::lock_guard lock(m_clientMutex);
+    m_referrer = std::move(referrer);
+    m_client->options.reference = m_referrer;
 }
 
 void RequestComposer::ClearCookie()

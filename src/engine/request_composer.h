@@ -104,6 +104,9 @@ public:
     /// Clears the cookie text (a new site starts).
     void ClearCookie();
 
+    /// Sets the Referer of the next request (empty: none); RecreateHTTP keeps it.
+    void SetReferrer(std::string referrer);
+
     int HttpErrorCode() const { return m_httpErrorCode; }
 
     const std::string& HttpErrorText() const { return m_httpErrorText; }
@@ -142,6 +145,7 @@ private:
     RequestView* m_view = nullptr;
     ProxySettings m_proxy;
     std::string m_localAddress;
+    std::string m_referrer;
     std::filesystem::path m_runLog;
     store::NarrowMacroResolver m_resolve;
     std::size_t m_maxResponseBytes = net::kDefaultMaxResponseBytes;

@@ -13,10 +13,18 @@ void TransferControl::RequestAbort()
         for (const auto& [id, wake] : m_wakers) {
             wakers.push_back(wake);
         }
+        ++m_waking;
     }
+    // The wakers run outside the lock (they take their clients' locks); Unsubscribe waits for
+    // them, so a waker never runs after its transfer has gone.
     for (const auto& wake : wakers) {
         wake();
     }
+    {
+        std::lock_guard lock(m_mutex);
+        --m_waking;
+    }
+    m_idle.notify_all();
 }
 
 void TransferControl::Reset()
@@ -40,8 +48,9 @@ std::uint64_t TransferControl::Subscribe(std::function<void()> wake)
 
 void TransferControl::Unsubscribe(std::uint64_t id)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     m_wakers.erase(id);
+    m_idle.wait(lock, [this] { return m_waking == 0; });
 }
 
 TransferSubscription::TransferSubscription(TransferControl* control, std::function<void()> wake)

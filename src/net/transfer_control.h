@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -26,11 +27,14 @@ public:
     /// requested. Returns the id for Unsubscribe.
     std::uint64_t Subscribe(std::function<void()> wake);
 
+    /// Removes a waker; returns once no call of it is in progress, so its owner may go.
     void Unsubscribe(std::uint64_t id);
 
 private:
     std::atomic<bool> m_aborted{false};
     std::mutex m_mutex;
+    std::condition_variable m_idle;
+    int m_waking = 0; ///< RequestAbort calls running their wakers
     std::uint64_t m_nextId = 1;
     std::map<std::uint64_t, std::function<void()>> m_wakers;
 };

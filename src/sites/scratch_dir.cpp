@@ -130,4 +130,17 @@ void ScratchDir::Clear()
     }
 }
 
+void ScratchDir::Remove()
+{
+    if (m_lock < 0) {
+        return;
+    }
+    Clear();
+    std::error_code ec;
+    // Only an empty directory goes; one holding subdirectories is left as it is.
+    fs::remove(m_path, ec);
+    ::close(m_lock);
+    m_lock = -1;
+}
+
 } // namespace listrider::sites

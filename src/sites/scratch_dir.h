@@ -37,6 +37,10 @@ public:
     /// instance's.
     void Clear();
 
+    /// Empties and removes the directory and gives up the claim (a short program run that leaves
+    /// nothing behind). Does nothing before the directory is claimed.
+    void Remove();
+
 private:
     void Draw();
     bool TryClaim(const std::filesystem::path& directory);

@@ -127,7 +127,8 @@ std::string LoadFileAsString(const fs::path& file)
     return text;
 }
 
-Result<void> SaveStringToFile(const fs::path& file, std::string_view text, FileAccess access)
+Result<void>
+SaveStringToFile(const fs::path& file, std::string_view text, FileAccess access, Durability durability)
 {
     const fs::path target = WriteTarget(file);
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -170,7 +171,7 @@ Result<void> SaveStringToFile(const fs::path& file, std::string_view text, FileA
     if (!WriteAll(out.Get(), text)) {
         return fail(errno);
     }
-    if (::fsync(out.Get()) != 0) {
+    if (durability == Durability::Flushed && ::fsync(out.Get()) != 0) {
         return fail(errno);
     }
     if (::close(out.Release()) != 0) {

@@ -18,6 +18,14 @@ enum class FileAccess
     Private, ///< readable and writable by the user only (stores holding passwords)
 };
 
+/// Whether a replaced store is flushed to the disk before it takes the old one's place.
+enum class Durability
+{
+    Flushed, ///< survives a power cut as soon as the call returns
+    Ordered, ///< replaced atomically (old or new bytes, never a mix), flushed later by the system;
+             ///< for stores rewritten many times a minute, such as the status during a run
+};
+
 /// Returns the whole file as one text; a missing or unreadable file gives the empty text.
 std::string LoadFileAsString(const std::filesystem::path& file);
 
@@ -26,7 +34,8 @@ std::string LoadFileAsString(const std::filesystem::path& file);
 /// the old file intact.
 Result<void> SaveStringToFile(const std::filesystem::path& file,
                               std::string_view text,
-                              FileAccess access = FileAccess::Shared);
+                              FileAccess access = FileAccess::Shared,
+                              Durability durability = Durability::Flushed);
 
 /// Returns the file's lines by the store rules (LineList::FromText); missing file: no lines.
 LineList LoadLines(const std::filesystem::path& file);

@@ -22,5 +22,6 @@ std::unique_ptr<Command> MakeAccountsCommand();
 std::unique_ptr<Command> MakeSitesCommand();
 std::unique_ptr<Command> MakeBlacklistCommand();
 std::unique_ptr<Command> MakeFastcatCommand();
+std::unique_ptr<Command> MakeSubmitCommand();
 
 } // namespace listrider::cli

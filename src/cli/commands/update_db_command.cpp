@@ -107,8 +107,9 @@ public:
         }
 
         const store::CodePage codePage = config.GetCodePage();
-        ConsoleUpdateView view(context.Out(), context.Err(), codePage, [&config, &prefs] {
-            return CheckInternetConnection(config, prefs);
+        const fs::path root = workspace.Value();
+        ConsoleUpdateView view(context.Out(), context.Err(), codePage, [&root, &config, &prefs] {
+            return CheckInternetConnection(root, config, prefs);
         });
         CodePagePrompter prompter(context.GetPrompter(), codePage);
         const sites::UpdateOutcome outcome = RunUpdate(std::move(settings.Value()), view, prompter);

@@ -1,0 +1,383 @@
+// submit: the Submit page without its window: the entry checks, the Step 1 run, the Step 2 list
+// and the Step 3 run over the pending sites.
+#include <algorithm>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include <unistd.h>
+
+#include "catalogue/data_set.h"
+#include "catalogue/product_list.h"
+#include "catalogue/value_set.h"
+#include "cli/arguments.h"
+#include "cli/catalogue_session.h"
+#include "cli/commands/commands.h"
+#include "cli/console_run_view.h"
+#include "cli/exit_codes.h"
+#include "cli/faulty_field_report.h"
+#include "cli/json_writer.h"
+#include "cli/run_keys.h"
+#include "engine/journal.h"
+#include "engine/result_folder.h"
+#include "engine/run_driver.h"
+#include "engine/run_script_factory.h"
+#include "engine/submit_page.h"
+#include "net/local_addresses.h"
+#include "store/date_time.h"
+
+namespace listrider::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: listrider-cli submit --company C --product P [--sites all|suitable|NAME[,NAME...]]\n"
+    "                            [--final] [--resume|--no-resume] [--trace] [--json]\n"
+    "       listrider-cli submit --company C --product P --pending [--json]\n"
+    "\n"
+    "Runs the submission of a product: the Submit page's checks (faulty fields, no site, sites\n"
+    "without their category), then the Step 1 run over the chosen sites (default: all). Blacklisted\n"
+    "sites are never submitted to. 'suitable' takes every site for now (the suitability marks come\n"
+    "with the site list).\n"
+    "\n"
+    "--pending   prints the Step 2 list (sites whose accounts the sites sent by e-mail) with login,\n"
+    "            password, \"Login is\" and \"VALIDATE\"; enter them with 'accounts set'\n"
+    "--final     runs Step 3 over the pending sites of the last Step 1 run (from its journal)\n"
+    "--resume    continues an unfinished run from its journal; --no-resume discards the journal\n"
+    "            (without either the question is asked)\n"
+    "--trace     shows each web request before it is sent and waits for Enter\n"
+    "\n"
+    "While it runs: Ctrl-C stops (the journal stays; a second Ctrl-C quits at once); on a terminal\n"
+    "p pauses and resumes, s skips the current site. It ends with the next wizard step and the\n"
+    "paths of Result.txt and DetailResult.txt.\n";
+
+std::vector<std::string> SplitNames(const std::string& text)
+{
+    std::vector<std::string> names;
+    std::string current;
+    std::istringstream in(text);
+    while (std::getline(in, current, ',')) {
+        if (!current.empty()) {
+            names.push_back(current);
+        }
+    }
+    return names;
+}
+
+const char* StepName(int step)
+{
+    switch (step) {
+    case 2:
+        return "Step 2 (New passwords)";
+    case 3:
+        return "Step 3 (Final submit)";
+    case 4:
+        return "Step 4 (Errors Report)";
+    case 5:
+        return "Step 5 (Report)";
+    default:
+        return "Step 1 (Main submit)";
+    }
+}
+
+class SubmitCommand final : public Command
+{
+public:
+    std::string_view Name() const override { return "submit"; }
+
+    std::string_view Summary() const override { return "submit a product to the sites of the site database"; }
+
+    std::string_view Usage() const override { return kUsage; }
+
+    int Run(std::span<const std::string> args, CommandContext& context) override
+    {
+        Arguments arguments(args);
+        const std::optional<std::string> company = arguments.Option("company");
+        const std::optional<std::string> product = arguments.Option("product");
+        const std::optional<std::string> sitesOption = arguments.Option("sites");
+        const bool final = arguments.Flag("final");
+        const bool pending = arguments.Flag("pending");
+        const bool resume = arguments.Flag("resume");
+        const bool noResume = arguments.Flag("no-resume");
+        const bool trace = arguments.Flag("trace");
+        const bool json = arguments.Flag("json");
+        if (std::string problem = arguments.Finish(); !problem.empty()) {
+            return context.UsageError(problem, kUsage);
+        }
+        if (!arguments.Positionals().empty()) {
+            return context.UsageError("too many arguments", kUsage);
+        }
+        if (!company || !product) {
+            return context.UsageError("submit needs --company and --product", kUsage);
+        }
+        if (resume && noResume) {
+            return context.UsageError("--resume and --no-resume cannot be given together", kUsage);
+        }
+        if (final && pending) {
+            return context.UsageError("--final and --pending cannot be given together", kUsage);
+        }
+        store::Result<std::unique_ptr<CatalogueSession>> opened = CatalogueSession::Open(context);
+        if (!opened) {
+            return context.Fail(opened.GetError());
+        }
+        CatalogueSession& session = *opened.Value();
+        engine::Session& workspace = session.Workspace();
+        catalogue::ProductEditor editor = session.NewEditor();
+        if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
+            return FailInCodePage(context, session, open.GetError());
+        }
+        const std::filesystem::path folder =
+            catalogue::ProductFolder(*editor.company, editor.productName, session.CodePage());
+        const std::filesystem::path journal = engine::ResumeFolder(folder);
+
+        // The site list: every site of the table but the blacklisted ones, in table order.
+        const std::set<std::string> blacklist(workspace.Prefs().blacklist.begin(),
+                                              workspace.Prefs().blacklist.end());
+        std::vector<std::string> listRows;
+        for (const sites::SitesR& site : workspace.Sites().sites) {
+            if (blacklist.count(site.Name) == 0) {
+                listRows.push_back(site.Name);
+            }
+        }
+
+        engine::SubmissionState state;
+        if (engine::HasResumeInfo(journal)) {
+            std::optional<bool> answer;
+            if (resume || noResume) {
+                answer = resume;
+            } else if (final || pending) {
+                answer = true; // both continue the wizard the journal holds
+            } else {
+                answer = session.GetPrompter().Ask(
+                    engine::ResumeQuestion(editor.product.program.name, editor.product.program.version));
+            }
+            if (!answer) {
+                return context.Fail(store::MakeError(store::ErrorKind::Cancelled,
+                                                     "The last submission was not finished; run it again "
+                                                     "with --resume or --no-resume"));
+            }
+            if (*answer) {
+                if (store::Result<void> restored = engine::OpenResumeInfo(journal, state, listRows);
+                    !restored) {
+                    return FailInCodePage(context, session, restored.GetError());
+                }
+            } else {
+                engine::DeleteResumeInfo(journal);
+            }
+        } else if (resume) {
+            return context.Fail(
+                store::MakeError(store::ErrorKind::NotFound, "No unfinished submission to resume"));
+        }
+
+        if (pending) {
+            return PrintPending(context, session, state, editor, workspace.Sites(), json);
+        }
+        if (final) {
+            if (state.pending.empty() && state.page != engine::WizardPage::FinalSubmit) {
+                return context.Fail(
+                    store::MakeError(store::ErrorKind::NotFound, "No pending sites: run 'submit' first"));
+            }
+            engine::EnterWizardStep(state, engine::WizardPage::NewPasswords, journal);
+            engine::EnterWizardStep(state, engine::WizardPage::FinalSubmit, journal);
+        } else if (!state.resumeMode || state.page != engine::WizardPage::MainSubmit) {
+            if (state.resumeMode && state.page != engine::WizardPage::MainSubmit) {
+                return context.Fail(store::MakeError(store::ErrorKind::Refused,
+                                                     "The unfinished submission is at " +
+                                                         std::string(StepName(static_cast<int>(state.page))) +
+                                                         "; continue it with --final or --pending"));
+            }
+            std::vector<std::string> chosen;
+            if (!sitesOption || *sitesOption == "all" || *sitesOption == "suitable") {
+                chosen = listRows;
+            } else {
+                for (const std::string& utf8 : SplitNames(*sitesOption)) {
+                    const std::string name = session.ToStore(utf8);
+                    if (std::find(listRows.begin(), listRows.end(), name) == listRows.end()) {
+                        return context.Fail(store::MakeError(
+                            store::ErrorKind::NotFound,
+                            "No site named \"" + utf8 + "\"" +
+                                (blacklist.count(name) != 0 ? " outside the blacklist" : "")));
+                    }
+                    chosen.push_back(name);
+                }
+            }
+            state.checked = chosen;
+        }
+
+        const engine::WizardPage runPage =
+            final ? engine::WizardPage::FinalSubmit : engine::WizardPage::MainSubmit;
+        const engine::SubmitEntry entry =
+            engine::EnterSubmitPage(editor, workspace.Sites(), state.checked, state.resumeMode);
+        if (entry.refusal) {
+            context.Err() << session.ToUtf8(*entry.refusal) << "\n";
+            PrintFaultyFields(context.Err(), session, editor);
+            return kExitFailure;
+        }
+        if (!entry.missingCategories.empty()) {
+            context.Err() << engine::kCategoriesTitle << ":\n";
+            for (const std::string& site : entry.missingCategories) {
+                context.Err() << "  " << session.ToUtf8(site) << "\n";
+            }
+            return kExitFailure;
+        }
+        if (entry.padReminder) {
+            context.Out() << session.ToUtf8(*entry.padReminder) << "\n";
+        }
+        if (runPage == engine::WizardPage::MainSubmit && !state.resumeMode) {
+            state.page1.Clear();
+            state.page1.counters.left = static_cast<long long>(state.checked.size());
+        }
+        context.Out() << engine::kStartHint << "\n";
+        // Start saves the product first.
+        if (store::Result<void> saved = catalogue::SaveProduct(editor, session.Context()); !saved) {
+            return FailInCodePage(context, session, saved.GetError());
+        }
+
+        engine::RunInputs inputs;
+        inputs.page = runPage;
+        inputs.workspace = workspace.Workspace();
+        inputs.scratchDir = workspace.Scratch().Path();
+        inputs.productFolder = folder;
+        inputs.productName = editor.product.program.name;
+        inputs.productVersion = editor.product.program.version;
+        inputs.values = catalogue::GetValues(editor.product, session.Context());
+        inputs.uploadPaths = {inputs.values.web.padPath,
+                              inputs.values.web.filePath,
+                              inputs.values.web.iconPath,
+                              inputs.values.web.screenshotPath};
+        inputs.table = &workspace.Sites();
+        inputs.packages = &workspace.Packages();
+        inputs.accounts = &editor.accounts;
+        inputs.saveAccounts = [&editor, &session] {
+            return catalogue::SaveProduct(editor, session.Context());
+        };
+        inputs.prefs = workspace.Prefs();
+        inputs.config = workspace.Config();
+        inputs.localAddresses = net::GetLocalIP();
+        inputs.today = store::Today();
+        inputs.tracing = trace && runPage == engine::WizardPage::MainSubmit;
+
+        const bool terminal = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1;
+        ConsoleRunView view(json ? context.Err() : context.Out(), session.CodePage(), terminal && !json);
+        engine::RunControl control;
+        std::unique_ptr<engine::RunScript> script =
+            engine::MakeRunScript(workspace.Sites(), workspace.Config());
+        {
+            RunKeys keys(control, terminal, inputs.tracing);
+            engine::TProgressWindow driver(inputs, state, view, control, *script);
+            std::thread worker([&driver] { driver.Execute(); });
+            worker.join();
+        }
+        if (view.Crashed()) {
+            return kExitFailure;
+        }
+        const int next = view.NextStep();
+        if (next != 0) {
+            engine::EnterWizardStep(state, static_cast<engine::WizardPage>(next), journal);
+        }
+        const std::filesystem::path results = engine::ResultFolder(
+            workspace.Workspace(),
+            inputs.productName,
+            state.resumeMode ? engine::GetNowDate(workspace.Workspace(), inputs.productName, inputs.today)
+                             : inputs.today);
+        if (json) {
+            return PrintSummary(context, session, state, runPage, next, results);
+        }
+        const engine::PageCounters& counters = state.RunPageOf(runPage).counters;
+        context.Out() << "Left to submit: " << counters.left << "  Total Processed: " << counters.processed
+                      << "  Sucessful: " << counters.successful << "\n";
+        context.Out() << "Next: "
+                      << (next == 0 ? "the run was stopped; continue it with --resume" : StepName(next))
+                      << "\n";
+        context.Out() << "Result.txt: " << (results / engine::kResultFile).string() << "\n";
+        context.Out() << "DetailResult.txt: " << (results / engine::kDetailResultFile).string() << "\n";
+        return next == 0 ? kExitFailure : kExitOk;
+    }
+
+private:
+    static int PrintPending(CommandContext& context,
+                            const CatalogueSession& session,
+                            const engine::SubmissionState& state,
+                            const catalogue::ProductEditor& editor,
+                            const sites::SiteTable& table,
+                            bool json)
+    {
+        const std::vector<engine::NewAccountRow> rows = engine::Step2Rows(state, editor.accounts, table);
+        if (json) {
+            JsonWriter writer;
+            writer.BeginArray();
+            for (const engine::NewAccountRow& row : rows) {
+                writer.BeginObject()
+                    .Key("site")
+                    .String(session.ToUtf8(row.site))
+                    .Key("login")
+                    .String(session.ToUtf8(row.login))
+                    .Key("password")
+                    .String(session.ToUtf8(row.password))
+                    .Key("loginIs")
+                    .String(row.loginIs)
+                    .Key("validation")
+                    .String(row.validation)
+                    .EndObject();
+            }
+            writer.EndArray();
+            context.Out() << writer.Text() << "\n";
+            return kExitOk;
+        }
+        context.Out() << engine::kStep2Hint << "\n";
+        context.Out() << "Site Name\tLogin\tPassword\tLogin is\tValidation\n";
+        for (const engine::NewAccountRow& row : rows) {
+            context.Out() << session.ToUtf8(row.site) << "\t" << session.ToUtf8(row.login) << "\t"
+                          << session.ToUtf8(row.password) << "\t" << row.loginIs << "\t" << row.validation
+                          << "\n";
+        }
+        return kExitOk;
+    }
+
+    static int PrintSummary(CommandContext& context,
+                            const CatalogueSession& session,
+                            const engine::SubmissionState& state,
+                            engine::WizardPage runPage,
+                            int next,
+                            const std::filesystem::path& results)
+    {
+        const engine::RunPage& page = state.RunPageOf(runPage);
+        JsonWriter writer;
+        writer.BeginObject().Key("log").BeginArray();
+        for (auto it = page.log.rbegin(); it != page.log.rend(); ++it) {
+            writer.BeginObject()
+                .Key("time")
+                .String(it->time)
+                .Key("site")
+                .String(session.ToUtf8(it->site))
+                .Key("result")
+                .String(it->result)
+                .EndObject();
+        }
+        writer.EndArray()
+            .Key("left")
+            .Number(page.counters.left)
+            .Key("processed")
+            .Number(page.counters.processed)
+            .Key("successful")
+            .Number(page.counters.successful)
+            .Key("nextStep")
+            .Number(static_cast<long long>(next))
+            .Key("result")
+            .String((results / engine::kResultFile).string())
+            .Key("detailResult")
+            .String((results / engine::kDetailResultFile).string())
+            .EndObject();
+        context.Out() << writer.Text() << "\n";
+        return next == 0 ? kExitFailure : kExitOk;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeSubmitCommand()
+{
+    return std::make_unique<SubmitCommand>();
+}
+
+} // namespace listrider::cli
