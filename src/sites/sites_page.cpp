@@ -5,12 +5,22 @@
 
 namespace listrider::sites {
 
-void LoadSitesPageSettings(SitesPage& page, const std::filesystem::path& workspace, double now)
+void LoadSitesPageColumns(SitesPage& page, const std::filesystem::path& workspace)
 {
     page.columns = LoadColumns(workspace);
     page.list.RefreshColumns(page.columns);
     page.list.Sort() = SortOrder{};
+}
+
+void LoadSitesPageFilter(SitesPage& page, const std::filesystem::path& workspace, double now)
+{
     page.filter = LoadFilter(workspace, now);
+}
+
+void LoadSitesPageSettings(SitesPage& page, const std::filesystem::path& workspace, double now)
+{
+    LoadSitesPageColumns(page, workspace);
+    LoadSitesPageFilter(page, workspace, now);
 }
 
 void RefreshMarks(SitesPage& page, const SitesPageContext& context)

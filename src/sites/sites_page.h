@@ -44,6 +44,12 @@ struct SitesPageContext
 /// "Site Name", and the filter.
 void LoadSitesPageSettings(SitesPage& page, const std::filesystem::path& workspace, double now);
 
+/// "Loading custom sites columns...": the column set, the list's columns, the sort column.
+void LoadSitesPageColumns(SitesPage& page, const std::filesystem::path& workspace);
+
+/// "Loading custom site filters...": the filter, reset to `now` before filter.ini is applied.
+void LoadSitesPageFilter(SitesPage& page, const std::filesystem::path& workspace, double now);
+
 /// Rebuilds the lists for the open product (RefreshSites): rows, account columns from the
 /// accounts list when they are due, and the suitability marks.
 void RefreshSitesPage(SitesPage& page, const SitesPageContext& context);
