@@ -140,5 +140,80 @@ TEST_F(SiteListCommandsTest, FastCategoriesAsTheTreeShowsThem)
         << json.out;
 }
 
+TEST_F(SiteListCommandsTest, BackLinkCodes)
+{
+    const CliRun all = Run({"sites", "backlinks"});
+    ASSERT_EQ(all.code, kExitOk) << all.err;
+    EXPECT_EQ(all.out,
+              "<a href=\"http://deutsch.example/\">German Site</a>\n"
+              "<a href=\"http://linklovers.example/\">Link Lovers</a>\n");
+    EXPECT_EQ(Run({"sites", "backlinks", "link lovers"}).out,
+              "<a href=\"http://linklovers.example/\">Link Lovers</a>\n");
+    EXPECT_NE(
+        Run({"sites", "backlinks", "--json"}).out.find("\"sites\":[\" -= ALL SITES =- \",\"German Site\","),
+        std::string::npos);
+    EXPECT_EQ(Run({"sites", "backlinks", "Game Zone"}).code, kExitFailure);
+}
+
+// The filter, the blacklist, the fast category and a site's category, each changed by its own
+// command, are what the site list of the next command shows.
+TEST_F(SiteListCommandsTest, EveryCommandSeesTheSameSiteList)
+{
+    ASSERT_EQ(Run({"company", "new", "Acme"}).code, kExitOk);
+    ASSERT_EQ(Run({"product", "new", "--company", "Acme", "Zipper", "1.0"}).code, kExitOk);
+    const std::vector<std::string> product = {"--company", "Acme", "--product", "Zipper"};
+    auto list = [&] {
+        std::vector<std::string> args = {"sites", "list"};
+        args.insert(args.end(), product.begin(), product.end());
+        return Run(args);
+    };
+    const CliRun fresh = list();
+    ASSERT_EQ(fresh.code, kExitOk) << fresh.err;
+    EXPECT_TRUE(fresh.out.starts_with("Fast category: none\n")) << fresh.out;
+    EXPECT_NE(fresh.out.find("\tFree Corner\t"), std::string::npos);
+    EXPECT_NE(fresh.out.find("Showing Sites: 13\n"), std::string::npos);
+
+    ASSERT_EQ(Run({"sites", "filter", "set", "Freeware", "off"}).code, kExitOk);
+    ASSERT_EQ(Run({"blacklist", "add", "Game Zone"}).code, kExitOk);
+    std::vector<std::string> apply = {"fastcat", "apply", "utilities - disk tools"};
+    apply.insert(apply.end(), product.begin(), product.end());
+    const CliRun applied = Run(apply);
+    ASSERT_EQ(applied.code, kExitOk) << applied.err;
+    EXPECT_EQ(applied.out,
+              "Fast category: Utilities - Disk Tools\n"
+              "Alpha Downloads\tDisk Utilities\n"
+              "Palm Garden\tPalm Software\n"
+              "Excluded Site\t-\n"
+              "Excluded Site\t(The site is not available for the chosen Fast Category)\n");
+
+    const CliRun shown = list();
+    EXPECT_EQ(shown.out.find("\tFree Corner\t"), std::string::npos) << shown.out;
+    EXPECT_EQ(shown.out.find("\tGame Zone\t"), std::string::npos);
+    EXPECT_TRUE(shown.out.starts_with("Fast category: Utilities - Disk Tools\n"));
+    EXPECT_NE(shown.out.find("[ ]\t1\tExcluded Site\t-\t"), std::string::npos);
+    EXPECT_NE(shown.out.find("Showing Sites: 11\nTotal Sites: 13\n"), std::string::npos);
+
+    // A site the fast category leaves out takes its category in the Site Properties dialog.
+    std::vector<std::string> category = {"sites", "category", "Excluded Site", "--find", "gener"};
+    category.insert(category.end(), product.begin(), product.end());
+    const CliRun found = Run(category);
+    ASSERT_EQ(found.code, kExitOk) << found.err;
+    EXPECT_EQ(found.out, "Excluded Site: General\n");
+    category = {"sites", "category", "Palm Garden", "--keywords", "windows, puzzles"};
+    category.insert(category.end(), product.begin(), product.end());
+    EXPECT_EQ(Run(category).out, "Palm Garden: Windows Puzzles\n");
+    category = {"sites", "category", "Palm Garden", "Nowhere"};
+    category.insert(category.end(), product.begin(), product.end());
+    EXPECT_EQ(Run(category).code, kExitFailure);
+    category = {"sites", "category", "Free Corner", "General"};
+    category.insert(category.end(), product.begin(), product.end());
+    EXPECT_NE(Run(category).err.find("no categories of its own"), std::string::npos);
+    category = {"sites", "category", "Palm Garden", "--json"};
+    category.insert(category.end(), product.begin(), product.end());
+    EXPECT_NE(Run(category).out.find("\"categories\":[\"-\",\"Palm Games & Puzzles\",\"Palm Software\","
+                                     "\"Windows Puzzles\"]"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace listrider::cli

@@ -8,7 +8,6 @@
 #include "cli/json_writer.h"
 #include "sites/blacklist.h"
 #include "sites/site_index.h"
-#include "sites/site_integrity.h"
 #include "store/ascii.h"
 #include "store/prefs.h"
 
@@ -58,37 +57,36 @@ public:
             return context.Fail(opened.GetError());
         }
         CatalogueSession& session = *opened.Value();
-        const std::filesystem::path& workspace = session.Context().workspace;
-        store::Prefs prefs = store::LoadINI(workspace).prefs;
+        engine::Session& workspace = session.Workspace();
+        std::vector<std::string> blacklist = workspace.Prefs().blacklist;
         if (action == "list") {
-            return List(context, session, prefs.blacklist, json);
+            return List(context, session, blacklist, json);
         }
         const std::vector<std::string> names(words.begin() + 1, words.end());
         if (action == "add") {
-            sites::SiteTable table = sites::LoadSites(workspace);
-            sites::CheckSitesComplexity(table, workspace);
+            const sites::SiteTable& table = workspace.Sites();
             for (const std::string& utf8 : names) {
                 store::Result<std::string> site = SiteName(session, table, utf8);
                 if (!site) {
                     return context.Fail(site.GetError());
                 }
-                if (!sites::BlacklistSite(prefs.blacklist, site.Value())) {
+                if (!sites::BlacklistSite(blacklist, site.Value())) {
                     context.Out() << session.ToUtf8(site.Value()) << " is blacklisted already\n";
                 }
             }
         } else {
             for (const std::string& utf8 : names) {
                 const std::string name = session.ToStore(utf8);
-                if (sites::RemoveFromBlacklist(prefs.blacklist, std::span(&name, 1)) == 0) {
+                if (sites::RemoveFromBlacklist(blacklist, std::span(&name, 1)) == 0) {
                     return context.Fail(
                         store::MakeError(store::ErrorKind::NotFound, "\"" + utf8 + "\" is not blacklisted"));
                 }
             }
         }
-        if (store::Result<void> saved = store::SaveINI(workspace, prefs); !saved) {
+        if (store::Result<void> saved = workspace.ChangeBlacklist(blacklist); !saved) {
             return FailInCodePage(context, session, saved.GetError());
         }
-        return List(context, session, prefs.blacklist, false);
+        return List(context, session, workspace.Prefs().blacklist, false);
     }
 
 private:

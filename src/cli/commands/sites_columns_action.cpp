@@ -45,8 +45,8 @@ void Show(CommandContext& context,
 int RunSitesColumns(const SitesAction& action, CommandContext& context, CatalogueSession& session)
 {
     const std::span<const std::string> words = action.words;
-    const std::filesystem::path& workspace = session.Context().workspace;
-    std::vector<sites::ColumnsR> entries = sites::LoadColumns(workspace);
+    engine::Session& workspace = session.Workspace();
+    std::vector<sites::ColumnsR> entries = workspace.Page().columns;
     if (words.empty() || words[0] == "show") {
         if (words.size() > 1) {
             return context.Fail(store::MakeError(store::ErrorKind::Usage, "too many arguments"));
@@ -97,10 +97,10 @@ int RunSitesColumns(const SitesAction& action, CommandContext& context, Catalogu
         }
         entries = editor.Entries();
     }
-    if (store::Result<void> saved = sites::SaveColumns(workspace, entries); !saved) {
+    if (store::Result<void> saved = workspace.ChangeColumns(entries); !saved) {
         return FailInCodePage(context, session, saved.GetError());
     }
-    Show(context, session, entries, false);
+    Show(context, session, workspace.Page().columns, false);
     return kExitOk;
 }
 

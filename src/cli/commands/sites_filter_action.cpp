@@ -5,7 +5,6 @@
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
 #include "sites/site_filter.h"
-#include "sites/site_integrity.h"
 #include "store/ascii.h"
 #include "store/date_time.h"
 
@@ -123,10 +122,9 @@ int RunSitesFilter(const SitesAction& action, CommandContext& context, Catalogue
                                                    "or date DD-MM-YYYY"
                                                  : "too many arguments"));
     }
-    const std::filesystem::path& workspace = session.Context().workspace;
-    sites::SiteTable table = sites::LoadSites(workspace);
-    sites::CheckSitesComplexity(table, workspace);
-    sites::FilterSettings filter = sites::LoadFilter(workspace, store::NowDateTimeNumber());
+    engine::Session& workspace = session.Workspace();
+    const sites::SiteTable& table = workspace.Sites();
+    sites::FilterSettings filter = workspace.Page().filter;
     std::vector<sites::FilterLanguage> languages = sites::FilterLanguages(table, filter.language);
     if (!set) {
         Show(context, session, filter, languages, action.json);
@@ -157,7 +155,7 @@ int RunSitesFilter(const SitesAction& action, CommandContext& context, Catalogue
             return context.Fail(store::MakeError(store::ErrorKind::Usage, "No filter flag \"" + name + "\""));
         }
     }
-    if (store::Result<void> saved = sites::SavefILTER(workspace, filter); !saved) {
+    if (store::Result<void> saved = workspace.ChangeFilter(filter); !saved) {
         return FailInCodePage(context, session, saved.GetError());
     }
     Show(context, session, filter, sites::FilterLanguages(table, filter.language), false);

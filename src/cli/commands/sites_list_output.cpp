@@ -7,10 +7,28 @@
 namespace listrider::cli {
 namespace {
 
+constexpr std::string_view kHiddenPassword = "********";
+
+// The row's text in the column, with a stored password hidden unless it is to be shown.
+std::string CellText(const CatalogueSession& session,
+                     const sites::SiteList& list,
+                     const sites::SiteRow& row,
+                     std::size_t column,
+                     bool reveal)
+{
+    const std::string_view text = list.Text(row, column);
+    const bool password = static_cast<int>(column) == list.Indexes().Of(sites::ColumnDatum::Password);
+    if (password && !reveal && !text.empty() && text != "-" && text != "n/a") {
+        return std::string(kHiddenPassword);
+    }
+    return session.ToUtf8(text);
+}
+
 void PrintJson(std::ostream& out,
                const CatalogueSession& session,
                const sites::SitesPage& page,
-               std::string_view fastCategory)
+               std::string_view fastCategory,
+               bool reveal)
 {
     const sites::SiteList& list = page.list;
     const std::vector<std::string> captions = list.Captions();
@@ -33,7 +51,7 @@ void PrintJson(std::ostream& out,
             .Key("cells")
             .BeginObject();
         for (std::size_t column = 1; column < captions.size(); ++column) {
-            writer.Key(session.ToUtf8(captions[column])).String(session.ToUtf8(list.Text(row, column)));
+            writer.Key(session.ToUtf8(captions[column])).String(CellText(session, list, row, column, reveal));
         }
         writer.EndObject().EndObject();
     }
@@ -60,10 +78,11 @@ void PrintSiteList(std::ostream& out,
                    const CatalogueSession& session,
                    const sites::SitesPage& page,
                    std::string_view fastCategory,
-                   bool json)
+                   bool json,
+                   bool reveal)
 {
     if (json) {
-        PrintJson(out, session, page, fastCategory);
+        PrintJson(out, session, page, fastCategory, reveal);
         return;
     }
     const sites::SiteList& list = page.list;
@@ -77,7 +96,7 @@ void PrintSiteList(std::ostream& out,
     for (const sites::SiteRow& row : list.Rows()) {
         out << (row.checked ? "[x]" : "[ ]") << "\t" << row.image;
         for (std::size_t column = 0; column < captions.size(); ++column) {
-            out << "\t" << session.ToUtf8(list.Text(row, column));
+            out << "\t" << CellText(session, list, row, column, reveal);
         }
         out << "\t" << sites::MarkText(row.image) << "\n";
     }
