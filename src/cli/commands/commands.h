@@ -19,6 +19,9 @@ std::unique_ptr<Command> MakeGeneratePadCommand();
 std::unique_ptr<Command> MakeUploadPadCommand();
 std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeAccountsCommand();
+std::unique_ptr<Command> MakeSitesCommand();
+std::unique_ptr<Command> MakeBlacklistCommand();
+std::unique_ptr<Command> MakeFastcatCommand();
 std::unique_ptr<Command> MakeSubmitCommand();
 std::unique_ptr<Command> MakeReportCommand();
 
