@@ -1,14 +1,17 @@
 #include "companions/stats_suitability.h"
 
-#include <algorithm>
+#include "sites/blacklist.h"
+#include "sites/suitability.h"
 
 namespace listrider::companions {
 
-StatsSuitability StatsSuitabilityFor(const catalogue::Product&, std::span<const std::string> blacklist)
+StatsSuitability StatsSuitabilityFor(const catalogue::Product& product,
+                                     std::span<const std::string> blacklist)
 {
-    std::vector<std::string> names(blacklist.begin(), blacklist.end());
-    return [names = std::move(names)](const sites::SitesR& site) {
-        return std::find(names.begin(), names.end(), site.Name) == names.end();
+    return [suitability = sites::SuitabilityOf(product),
+            names = std::vector<std::string>(blacklist.begin(), blacklist.end())](const sites::SitesR& site) {
+        return sites::SuitsOs(site, suitability.osText) && sites::SuitsType(site, suitability) &&
+               !sites::IsBlacklisted(names, site.Name);
     };
 }
 

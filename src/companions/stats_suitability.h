@@ -9,7 +9,8 @@
 
 namespace listrider::companions {
 
-/// Returns the test of "Auto-hide all unsuitable sites": the site is not blacklisted.
+/// Returns the test of "Auto-hide all unsuitable sites": the site takes programs for the
+/// product's operating systems and of its type, and is not blacklisted.
 StatsSuitability StatsSuitabilityFor(const catalogue::Product& product,
                                      std::span<const std::string> blacklist);
 

@@ -1,9 +1,13 @@
+#include <array>
+
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 
+#include "catalogue/operating_systems.h"
 #include "companion_fixtures.h"
 #include "companions/stats_export.h"
 #include "companions/stats_list.h"
+#include "companions/stats_suitability.h"
 
 namespace listrider::companions {
 namespace {
@@ -40,6 +44,28 @@ TEST(StatsListTest, ListsTheSitesWithStatsSortedAndMarksWhatTheyDoNotSupply)
     EXPECT_EQ(rows[1].votes, kNotSupplied);
     EXPECT_EQ(FillStatList(table, false, notHidden).size(), 3u)
         << "auto-hide off shows every site with stats";
+}
+
+TEST(StatsListTest, AutoHideLeavesOutTheSitesThatDoNotSuitTheProduct)
+{
+    sites::SiteTable table;
+    for (const auto& [name, os, accepts] :
+         std::initializer_list<std::array<const char*, 3>>{{"Good", "Windows", "All"},
+                                                           {"Free", "Windows", "Freeware only"},
+                                                           {"Mac", "Mac", "All"},
+                                                           {"Blocked", "ALL", "All"}}) {
+        sites::SitesR& site = StatsSite(table, name, "1");
+        site.OsSupport = os;
+        site.Accepts = accepts;
+    }
+    catalogue::Product product;
+    product.program.type = "Shareware";
+    product.program.os = catalogue::DecodeOsList("WinXP");
+    const std::vector<std::string> blacklist = {"Blocked"};
+
+    const std::vector<StatRow> rows = FillStatList(table, true, StatsSuitabilityFor(product, blacklist));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].site, "Good");
 }
 
 TEST(StatsListTest, SummarisesDownloadsListingsAndTheLatestVersion)
