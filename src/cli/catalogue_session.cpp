@@ -123,4 +123,21 @@ int OpenProductSession(CommandContext& command,
     return kExitOk;
 }
 
+int OpenProductSession(CommandContext& command,
+                       Arguments& arguments,
+                       std::string_view verb,
+                       std::string_view usage,
+                       OpenedProduct& opened)
+{
+    const std::optional<std::string> company = arguments.Option("company");
+    const std::optional<std::string> product = arguments.Option("product");
+    if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
+        return command.UsageError(problem, usage);
+    }
+    if (!company || !product) {
+        return command.UsageError(std::string(verb) + " needs --company and --product", usage);
+    }
+    return OpenProductSession(command, *company, *product, opened);
+}
+
 } // namespace listrider::cli

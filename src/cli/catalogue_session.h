@@ -10,6 +10,7 @@
 #include "catalogue/company_list.h"
 #include "catalogue/product_editor.h"
 #include "catalogue/product_list.h"
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "engine/session.h"
 #include "store/prompter.h"
@@ -95,6 +96,14 @@ struct OpenedProduct
 int OpenProductSession(CommandContext& command,
                        std::string_view company,
                        std::string_view product,
+                       OpenedProduct& opened);
+
+/// As OpenProductSession for the product of --company and --product, the last options the
+/// command reads: a missing one, a positional word or an unknown option is a usage error of `verb`.
+int OpenProductSession(CommandContext& command,
+                       Arguments& arguments,
+                       std::string_view verb,
+                       std::string_view usage,
                        OpenedProduct& opened);
 
 } // namespace listrider::cli

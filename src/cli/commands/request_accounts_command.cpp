@@ -40,18 +40,14 @@ public:
     int Run(std::span<const std::string> args, CommandContext& context) override
     {
         Arguments arguments(args);
-        const std::optional<std::string> company = arguments.Option("company");
-        const std::optional<std::string> product = arguments.Option("product");
         const std::optional<std::string> sitesOption = arguments.Option("sites");
-        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
-            return context.UsageError(problem, kUsage);
-        }
-        if (!company || !product || !sitesOption) {
-            return context.UsageError("request-accounts needs --company, --product and --sites", kUsage);
-        }
         OpenedProduct opened;
-        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+        if (const int code = OpenProductSession(context, arguments, "request-accounts", kUsage, opened);
+            code != kExitOk) {
             return code;
+        }
+        if (!sitesOption) {
+            return context.UsageError("request-accounts needs --sites", kUsage);
         }
         CatalogueSession& session = *opened.session;
         engine::Session& workspace = session.Workspace();

@@ -40,16 +40,9 @@ public:
     int Run(std::span<const std::string> args, CommandContext& context) override
     {
         Arguments arguments(args);
-        const std::optional<std::string> company = arguments.Option("company");
-        const std::optional<std::string> product = arguments.Option("product");
-        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
-            return context.UsageError(problem, kUsage);
-        }
-        if (!company || !product) {
-            return context.UsageError("send-error-report needs --company and --product", kUsage);
-        }
         OpenedProduct opened;
-        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+        if (const int code = OpenProductSession(context, arguments, "send-error-report", kUsage, opened);
+            code != kExitOk) {
             return code;
         }
         CatalogueSession& session = *opened.session;

@@ -65,20 +65,13 @@ public:
     int Run(std::span<const std::string> args, CommandContext& context) override
     {
         Arguments arguments(args);
-        const std::optional<std::string> company = arguments.Option("company");
-        const std::optional<std::string> product = arguments.Option("product");
         const std::optional<std::string> sitesOption = arguments.Option("sites");
         const std::optional<std::string> exportFile = arguments.Option("export");
         const bool listOnly = arguments.Flag("list");
         const bool showAll = arguments.Flag("show-all");
-        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
-            return context.UsageError(problem, kUsage);
-        }
-        if (!company || !product) {
-            return context.UsageError("stats needs --company and --product", kUsage);
-        }
         OpenedProduct opened;
-        if (const int code = OpenProductSession(context, *company, *product, opened); code != kExitOk) {
+        if (const int code = OpenProductSession(context, arguments, "stats", kUsage, opened);
+            code != kExitOk) {
             return code;
         }
         CatalogueSession& session = *opened.session;
