@@ -20,5 +20,6 @@ std::unique_ptr<Command> MakeUploadPadCommand();
 std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeAccountsCommand();
 std::unique_ptr<Command> MakeSubmitCommand();
+std::unique_ptr<Command> MakeDemoCommand();
 
 } // namespace listrider::cli

@@ -69,7 +69,7 @@ void AddFormSites(SimServer& server)
             .AtMost("short", 20)
             .Matches("keys", "[^,]+")
             .Required("file")
-            .Matches("dl", "[^:/]+/.+")
+            .Matches("dl", "(?!https?:)[^/]+/.+")
             .OneOf("type", {"SW", "FW", "DM"})
             .OneOf("install", {"both", "install", "none"})
             .Matches("category", "util-[a-z]+");
