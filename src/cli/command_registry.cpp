@@ -20,6 +20,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeValidateCommand());
     commands.push_back(MakeAccountsCommand());
     commands.push_back(MakeSubmitCommand());
+    commands.push_back(MakeReportCommand());
     commands.push_back(MakeDemoCommand());
     return commands;
 }

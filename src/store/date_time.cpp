@@ -139,6 +139,25 @@ double NowDateTimeNumber()
                           static_cast<int>(millis));
 }
 
+LocalDateTime LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return LocalDateTime{CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+                         local.tm_hour,
+                         local.tm_min,
+                         local.tm_sec};
+}
+
+std::string_view EnglishMonthAbbreviation(int month)
+{
+    if (month < 1 || month > 12) {
+        return {};
+    }
+    return kEnglishMonths[static_cast<std::size_t>(month - 1)];
+}
+
 CivilDate Today()
 {
     const std::time_t now = std::time(nullptr);

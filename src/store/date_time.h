@@ -20,6 +20,23 @@ struct CivilDate
     friend bool operator==(const CivilDate&, const CivilDate&) = default;
 };
 
+/// A local date with the time of day to the second.
+struct LocalDateTime
+{
+    CivilDate date;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
+};
+
+/// Returns the local date and time now.
+LocalDateTime LocalNow();
+
+/// Returns the English three-letter name of month 1..12 ("Jan"); empty for any other number.
+std::string_view EnglishMonthAbbreviation(int month);
+
 /// Returns whether the date exists in the Gregorian calendar (years 1 to 9999).
 bool IsValidDate(const CivilDate& date);
 

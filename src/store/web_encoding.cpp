@@ -152,6 +152,34 @@ std::string XmlEscape(std::string_view text)
     return out;
 }
 
+std::string HtmlEscape(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out.append("&amp;");
+            break;
+        case '<':
+            out.append("&lt;");
+            break;
+        case '>':
+            out.append("&gt;");
+            break;
+        case '"':
+            out.append("&quot;");
+            break;
+        case '\'':
+            out.append("&#39;");
+            break;
+        default:
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
 std::string HtmlUnescape(std::string_view text)
 {
     return Unescape<false>(text);

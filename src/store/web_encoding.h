@@ -14,6 +14,10 @@ std::string UrlEncode(std::string_view text, bool spaceAsPercent20 = false);
 /// Returns the text with ' " & written as &apos; &quot; &amp; (nothing else changes).
 std::string XmlEscape(std::string_view text);
 
+/// Returns the text safe inside HTML text and quoted attribute values: & < > " ' written as
+/// &amp; &lt; &gt; &quot; &#39; (nothing else changes).
+std::string HtmlEscape(std::string_view text);
+
 /// Returns the text with &quot; &apos; &amp; decoded in one left-to-right pass.
 std::string HtmlUnescape(std::string_view text);
 

@@ -73,6 +73,15 @@ TEST(WebEncodingTest, XmlEscapeChangesOnlyQuotesAndAmpersand)
     EXPECT_EQ(XmlEscape(""), "");
 }
 
+TEST(WebEncodingTest, HtmlEscapeLeavesNoMarkup)
+{
+    EXPECT_EQ(HtmlEscape("<script>alert('x')</script> & \"q\""),
+              "&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;q&quot;");
+    // Already escaped text is escaped again: the report shows what the site wrote.
+    EXPECT_EQ(HtmlEscape("&amp;"), "&amp;amp;");
+    EXPECT_EQ(HtmlEscape("Caf\xE9 1.0"), "Caf\xE9 1.0");
+}
+
 TEST(WebEncodingTest, UnescapeDecodesThreeEntitiesInOnePass)
 {
     struct Case

@@ -20,6 +20,7 @@ std::unique_ptr<Command> MakeUploadPadCommand();
 std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeAccountsCommand();
 std::unique_ptr<Command> MakeSubmitCommand();
+std::unique_ptr<Command> MakeReportCommand();
 std::unique_ptr<Command> MakeDemoCommand();
 
 } // namespace listrider::cli

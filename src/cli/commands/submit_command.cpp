@@ -18,10 +18,14 @@
 #include "cli/exit_codes.h"
 #include "cli/faulty_field_report.h"
 #include "cli/json_writer.h"
+#include "cli/report_views.h"
 #include "cli/run_keys.h"
+#include "cli/run_reports.h"
 #include "engine/journal.h"
+#include "engine/report_pages.h"
 #include "engine/result_folder.h"
 #include "engine/run_driver.h"
+#include "engine/run_lists_file.h"
 #include "engine/run_script_factory.h"
 #include "engine/submit_page.h"
 #include "net/local_addresses.h"
@@ -48,8 +52,17 @@ constexpr std::string_view kUsage =
     "--trace     shows each web request before it is sent and waits for Enter\n"
     "\n"
     "While it runs: Ctrl-C stops (the journal stays; a second Ctrl-C quits at once); on a terminal\n"
-    "p pauses and resumes, s skips the current site. It ends with the next wizard step and the\n"
-    "paths of Result.txt and DetailResult.txt.\n";
+    "p pauses and resumes, s skips the current site.\n"
+    "\n"
+    "It ends with the lines \"Left to submit: ...\", \"Next: <wizard step>\", \"Result.txt: PATH\" and\n"
+    "\"DetailResult.txt: PATH\". When the run leads to Step 4 (some site failed) or Step 5, the\n"
+    "product's submitted version is recorded, the journal is deleted (unless the run was aborted),\n"
+    "and after an empty line follow the Step 4 page (only when Step 4; the same lines as 'report\n"
+    "--errors'), the Step 5 page (as 'report'), and the lines \"Error report: PATH\" (only when\n"
+    "Step 4) and \"Submission report: PATH\": the HTML reports, written into the run's result\n"
+    "folder under their suggested names. With --json the object carries \"errors\" (the Errors\n"
+    "list or null), \"report\" (the Step 5 lists and totals or null), \"errorReport\" and\n"
+    "\"submissionReport\" (paths or null). 'report' shows both pages again later.\n";
 
 std::vector<std::string> SplitNames(const std::string& text)
 {
@@ -79,6 +92,13 @@ const char* StepName(int step)
         return "Step 1 (Main submit)";
     }
 }
+
+/// The HTML reports a run's end wrote.
+struct ReportFiles
+{
+    std::optional<std::filesystem::path> submission;
+    std::optional<std::filesystem::path> errors;
+};
 
 class SubmitCommand final : public Command
 {
@@ -160,6 +180,19 @@ public:
                 if (store::Result<void> restored = engine::OpenResumeInfo(journal, state, listRows);
                     !restored) {
                     return FailInCodePage(context, session, restored.GetError());
+                }
+                if (state.page == engine::WizardPage::NewPasswords ||
+                    state.page == engine::WizardPage::FinalSubmit) {
+                    // A Step 2 or Step 3 journal keeps neither the Step 1 details rows nor (Step 2)
+                    // the report counters; the lists the Step 1 run left in its result folder do.
+                    const std::filesystem::path lastRun = engine::ResultFolder(
+                        workspace.Workspace(),
+                        editor.product.program.name,
+                        engine::GetNowDate(
+                            workspace.Workspace(), editor.product.program.name, store::Today()));
+                    if (const store::Result<engine::SubmissionState> saved = engine::LoadRunLists(lastRun)) {
+                        engine::CarryOverStep1(saved.Value(), state);
+                    }
                 }
             } else {
                 engine::DeleteResumeInfo(journal);
@@ -274,16 +307,52 @@ public:
             return kExitFailure;
         }
         const int next = view.NextStep();
-        if (next != 0) {
-            engine::EnterWizardStep(state, static_cast<engine::WizardPage>(next), journal);
-        }
         const std::filesystem::path results = engine::ResultFolder(
             workspace.Workspace(),
             inputs.productName,
             state.resumeMode ? engine::GetNowDate(workspace.Workspace(), inputs.productName, inputs.today)
                              : inputs.today);
+        const bool reportPage = next == 4 || next == 5;
+        if (reportPage) {
+            // Entering the report pages records the submitted version and ends the journal.
+            if (store::Result<void> entered = engine::EnterReportPage(
+                    state, static_cast<engine::WizardPage>(next), editor, session.Context(), journal);
+                !entered) {
+                PrintWarning(context, session, entered.GetError());
+            }
+        } else if (next != 0) {
+            engine::EnterWizardStep(state, static_cast<engine::WizardPage>(next), journal);
+        }
+        // The lists stay in the result folder for 'report' and for a final run in a later program run.
+        // A run that ended before its first site made no result folder and leaves nothing to keep.
+        std::error_code noFolder;
+        if (std::filesystem::is_directory(results, noFolder)) {
+            if (store::Result<void> kept = engine::SaveRunLists(results, state); !kept) {
+                PrintWarning(context, session, kept.GetError());
+            }
+        }
+        std::optional<RunReports> reports;
+        ReportFiles files;
+        if (reportPage) {
+            reports = BuildRunReports(session, editor, state, results, false);
+            // The HTML reports go next to the run's saved pages, under their suggested names.
+            if (store::Result<std::filesystem::path> written =
+                    WriteSubmissionReport(session, *reports, results)) {
+                files.submission = written.Value();
+            } else {
+                PrintWarning(context, session, written.GetError());
+            }
+            if (next == 4) {
+                if (store::Result<std::filesystem::path> written =
+                        WriteErrorReport(session, *reports, results)) {
+                    files.errors = written.Value();
+                } else {
+                    PrintWarning(context, session, written.GetError());
+                }
+            }
+        }
         if (json) {
-            return PrintSummary(context, session, state, runPage, next, results);
+            return PrintSummary(context, session, state, runPage, next, results, reports, files);
         }
         const engine::PageCounters& counters = state.RunPageOf(runPage).counters;
         context.Out() << "Left to submit: " << counters.left << "  Total Processed: " << counters.processed
@@ -293,6 +362,21 @@ public:
                       << "\n";
         context.Out() << "Result.txt: " << (results / engine::kResultFile).string() << "\n";
         context.Out() << "DetailResult.txt: " << (results / engine::kDetailResultFile).string() << "\n";
+        if (reports) {
+            if (next == 4) {
+                context.Out() << "\n";
+                PrintErrorsView(context.Out(), session.CodePage(), reports->errors);
+            }
+            context.Out() << "\n";
+            PrintReportView(context.Out(), session.CodePage(), reports->step5.summary, reports->step5.totals);
+            context.Out() << "\n";
+            if (files.errors) {
+                context.Out() << "Error report: " << files.errors->string() << "\n";
+            }
+            if (files.submission) {
+                context.Out() << "Submission report: " << files.submission->string() << "\n";
+            }
+        }
         return next == 0 ? kExitFailure : kExitOk;
     }
 
@@ -336,12 +420,24 @@ private:
         return kExitOk;
     }
 
+    static void
+    PrintWarning(CommandContext& context, const CatalogueSession& session, const store::Error& error)
+    {
+        context.Err() << "Warning: " << session.ToUtf8(error.message);
+        if (!error.detail.empty()) {
+            context.Err() << " (" << session.ToUtf8(error.detail) << ")";
+        }
+        context.Err() << "\n";
+    }
+
     static int PrintSummary(CommandContext& context,
                             const CatalogueSession& session,
                             const engine::SubmissionState& state,
                             engine::WizardPage runPage,
                             int next,
-                            const std::filesystem::path& results)
+                            const std::filesystem::path& results,
+                            const std::optional<RunReports>& reports,
+                            const ReportFiles& files)
     {
         const engine::RunPage& page = state.RunPageOf(runPage);
         JsonWriter writer;
@@ -368,8 +464,33 @@ private:
             .Key("result")
             .String((results / engine::kResultFile).string())
             .Key("detailResult")
-            .String((results / engine::kDetailResultFile).string())
-            .EndObject();
+            .String((results / engine::kDetailResultFile).string());
+        // The Step 4 page only when the run led to it, the Step 5 page after either report page.
+        writer.Key("errors");
+        if (reports && next == 4) {
+            WriteErrorsJson(writer, session.CodePage(), reports->errors);
+        } else {
+            writer.Null();
+        }
+        writer.Key("report");
+        if (reports) {
+            writer.BeginObject();
+            WriteReportJson(writer, session.CodePage(), reports->step5.summary, reports->step5.totals);
+            writer.EndObject();
+        } else {
+            writer.Null();
+        }
+        const auto path = [&writer](const char* key, const std::optional<std::filesystem::path>& file) {
+            writer.Key(key);
+            if (file) {
+                writer.String(file->string());
+            } else {
+                writer.Null();
+            }
+        };
+        path("errorReport", files.errors);
+        path("submissionReport", files.submission);
+        writer.EndObject();
         context.Out() << writer.Text() << "\n";
         return next == 0 ? kExitFailure : kExitOk;
     }
