@@ -107,6 +107,7 @@ public:
         if (!given && !keep) {
             std::error_code ec;
             fs::remove_all(workspace.Value(), ec);
+            context.Out() << "The temporary workspace is removed, its reports with it; --keep keeps it.\n";
         } else {
             context.Out() << "The workspace stays: " << workspace.Value().string() << "\n";
         }

@@ -41,7 +41,15 @@ struct RunSummary
 {
     RunResults results;
     int nextStep = 0;
+    std::string resultFile; ///< the run's Result.txt
 };
+
+// Returns the command line with the demo product named after the verb.
+std::vector<std::string> ProductArgs(std::vector<std::string> args)
+{
+    args.insert(args.begin() + 1, {"--company", kCompany, "--product", kProduct});
+    return args;
+}
 
 class DemoRunner
 {
@@ -96,6 +104,22 @@ private:
         return false;
     }
 
+    // Runs a report command whose page the demo shows; returns the HTML report it wrote.
+    std::optional<std::string> ShownReport(const std::vector<std::string>& args)
+    {
+        std::ostringstream out;
+        const int code = Invoke(ProductArgs(args), out, m_err);
+        m_out << out.str();
+        const std::string text = out.str();
+        const std::string mark = "HTML report: ";
+        const std::size_t at = text.rfind(mark);
+        if (code != kExitOk || at == std::string::npos) {
+            m_err << "The demo stopped: 'listrider-cli report' wrote no HTML report.\n";
+            return std::nullopt;
+        }
+        return text.substr(at + mark.size(), text.find('\n', at) - at - mark.size());
+    }
+
     std::optional<RunSummary> Submit(const std::vector<std::string>& extra);
     bool WriteInstallation();
     bool EnterMailedAccounts();
@@ -107,12 +131,6 @@ private:
     std::ostream& m_err;
     std::vector<std::unique_ptr<Command>> m_commands;
 };
-
-std::vector<std::string> ProductArgs(std::vector<std::string> args)
-{
-    args.insert(args.begin() + 1, {"--company", kCompany, "--product", kProduct});
-    return args;
-}
 
 std::optional<RunSummary> DemoRunner::Submit(const std::vector<std::string>& extra)
 {
@@ -133,6 +151,7 @@ std::optional<RunSummary> DemoRunner::Submit(const std::vector<std::string>& ext
         run.results[row.StringOf("site")] = row.StringOf("result");
     }
     run.nextStep = static_cast<int>(next->number);
+    run.resultFile = summary->StringOf("result");
     return run;
 }
 
@@ -250,6 +269,21 @@ int DemoRunner::Run()
         }
         step3 = *final;
     }
+
+    // Both pages come from the lists the runs keep in their result folder, Step 4 too when the
+    // last run had no failure of its own; the HTML reports are written beside them.
+    const RunSummary& last = step1->nextStep == 2 ? step3 : *step1;
+    const std::string folder = fs::path(last.resultFile).parent_path().string();
+    Heading("Step 4 (Errors Report)");
+    const std::optional<std::string> errorReport = ShownReport({"report", "--errors", "--html", folder});
+    Heading("Step 5 (Report)");
+    const std::optional<std::string> submissionReport = ShownReport({"report", "--html", folder});
+    if (!errorReport || !submissionReport) {
+        return kExitFailure;
+    }
+    Heading("Reports");
+    m_out << "Error report: " << *errorReport << "\n"
+          << "Submission report: " << *submissionReport << "\n";
 
     Heading("Outcomes");
     const std::vector<std::string> differences =
