@@ -264,24 +264,44 @@ TEST_F(SubmitCommandTest, AKilledRunResumesWhereItStopped)
         }
         return pid;
     };
+    // Sites closed so far, by the lines of every result folder's Result.txt.
+    auto closedSites = [this] {
+        std::size_t lines = 0;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(m_dir / "Submits", ec)) {
+            const std::string text = ReadBytes(entry.path() / "Result.txt");
+            lines += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        }
+        return lines;
+    };
     int kills = 0;
     bool finished = false;
     std::vector<long long> closedAtKills; // sites closed when each killed run was restored
     for (int round = 0; round < 40 && !finished; ++round) {
         const bool resume = engine::HasResumeInfo(journal);
+        const std::size_t closedBefore = closedSites();
         const pid_t pid = spawn(resume);
         ASSERT_GT(pid, 0);
         int status = 0;
         bool exited = false;
         if (kills < 12) {
-            const auto deadline =
-                std::chrono::steady_clock::now() + std::chrono::milliseconds(random() % 400);
-            while (std::chrono::steady_clock::now() < deadline) {
+            // Killed once the run closed 0 to 2 more sites, a few milliseconds into the next, so
+            // that kills land at start-up, inside requests and between sites on any machine.
+            const std::size_t target = closedBefore + random() % 3;
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (closedSites() < target && std::chrono::steady_clock::now() < giveUp) {
                 if (::waitpid(pid, &status, WNOHANG) == pid) {
                     exited = true;
                     break;
                 }
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            const auto instant = std::chrono::steady_clock::now() + std::chrono::milliseconds(random() % 15);
+            while (!exited && std::chrono::steady_clock::now() < instant) {
+                if (::waitpid(pid, &status, WNOHANG) == pid) {
+                    exited = true;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
         }
         if (!exited) {
