@@ -88,6 +88,7 @@ store::Result<void> CatalogueSession::OpenProduct(catalogue::ProductEditor& edit
         return product.GetError();
     }
     catalogue::EditProduct(editor, m_session->Catalogue(), company.Value(), product.Value().name);
+    m_session->ProductOpened(editor);
     return {};
 }
 

@@ -64,7 +64,8 @@ public:
     /// Returns an editor whose accounts list holds the site table's rows.
     catalogue::ProductEditor NewEditor() const;
 
-    /// Opens the named product of the named company into the editor ("Edit").
+    /// Opens the named product of the named company into the editor ("Edit"); the site list is
+    /// rebuilt for it.
     store::Result<void>
     OpenProduct(catalogue::ProductEditor& editor, std::string_view company, std::string_view product) const;
 

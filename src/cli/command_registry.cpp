@@ -19,6 +19,9 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeUploadPadCommand());
     commands.push_back(MakeValidateCommand());
     commands.push_back(MakeAccountsCommand());
+    commands.push_back(MakeSitesCommand());
+    commands.push_back(MakeBlacklistCommand());
+    commands.push_back(MakeFastcatCommand());
     commands.push_back(MakeSubmitCommand());
     commands.push_back(MakeReportCommand());
     commands.push_back(MakeDemoCommand());

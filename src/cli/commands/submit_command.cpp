@@ -2,7 +2,6 @@
 // and the Step 3 run over the pending sites.
 #include <algorithm>
 #include <ostream>
-#include <set>
 #include <sstream>
 #include <thread>
 
@@ -29,6 +28,7 @@
 #include "engine/run_script_factory.h"
 #include "engine/submit_page.h"
 #include "net/local_addresses.h"
+#include "sites/suitability.h"
 #include "store/date_time.h"
 
 namespace listrider::cli {
@@ -40,9 +40,11 @@ constexpr std::string_view kUsage =
     "       listrider-cli submit --company C --product P --pending [--json]\n"
     "\n"
     "Runs the submission of a product: the Submit page's checks (faulty fields, no site, sites\n"
-    "without their category), then the Step 1 run over the chosen sites (default: all). Blacklisted\n"
-    "sites are never submitted to. 'suitable' takes every site for now (the suitability marks come\n"
-    "with the site list).\n"
+    "without their category), then the Step 1 run over the chosen rows of the site list as\n"
+    "'sites list' shows it for the product (its fast category applied, the filter, the blacklist\n"
+    "and the marks), in list order: 'all' (the default) every row, 'suitable' the rows marked 0\n"
+    "(\"The site is ready for submission\"), or the named rows. Blacklisted sites and sites the\n"
+    "filter hides are never submitted to.\n"
     "\n"
     "--pending   prints the Step 2 list (sites whose accounts the sites sent by e-mail) with login,\n"
     "            password, \"Login is\" and \"VALIDATE\"; enter them with 'accounts set'\n"
@@ -100,6 +102,22 @@ struct ReportFiles
     std::optional<std::filesystem::path> errors;
 };
 
+// Why a site is not a row of the site list.
+std::string WhyNotListed(engine::Session& workspace, const std::string& name)
+{
+    if (sites::FindDBIndex(workspace.Sites(), name) < 0) {
+        return "is not a site of the site database";
+    }
+    const std::vector<std::string>& blacklist = workspace.Prefs().blacklist;
+    if (std::find(blacklist.begin(), blacklist.end(), name) != blacklist.end()) {
+        return "is blacklisted";
+    }
+    if (workspace.Prefs().hideUnSuitable) {
+        return "is hidden by the site filter or, with Hide_UnSuitable, by its mark";
+    }
+    return "is hidden by the site filter";
+}
+
 class SubmitCommand final : public Command
 {
 public:
@@ -150,14 +168,13 @@ public:
             catalogue::ProductFolder(*editor.company, editor.productName, session.CodePage());
         const std::filesystem::path journal = engine::ResumeFolder(folder);
 
-        // The site list: every site of the table but the blacklisted ones, in table order.
-        const std::set<std::string> blacklist(workspace.Prefs().blacklist.begin(),
-                                              workspace.Prefs().blacklist.end());
+        // The "Sites" page for the product, as the user sees it before entering the Submit page:
+        // the fast category applied, the filter, the blacklist and the marks.
+        workspace.ShowSitesPage(editor);
+        const sites::SiteList& list = workspace.Page().list;
         std::vector<std::string> listRows;
-        for (const sites::SitesR& site : workspace.Sites().sites) {
-            if (blacklist.count(site.Name) == 0) {
-                listRows.push_back(site.Name);
-            }
+        for (const sites::SiteRow& row : list.Rows()) {
+            listRows.push_back(row.name);
         }
 
         engine::SubmissionState state;
@@ -220,16 +237,20 @@ public:
                                                          "; continue it with --final or --pending"));
             }
             std::vector<std::string> chosen;
-            if (!sitesOption || *sitesOption == "all" || *sitesOption == "suitable") {
+            if (!sitesOption || *sitesOption == "all") {
                 chosen = listRows;
+            } else if (*sitesOption == "suitable") {
+                for (const sites::SiteRow& row : list.Rows()) {
+                    if (row.image == sites::marks::kReady) {
+                        chosen.push_back(row.name);
+                    }
+                }
             } else {
                 for (const std::string& utf8 : SplitNames(*sitesOption)) {
                     const std::string name = session.ToStore(utf8);
                     if (std::find(listRows.begin(), listRows.end(), name) == listRows.end()) {
                         return context.Fail(store::MakeError(
-                            store::ErrorKind::NotFound,
-                            "No site named \"" + utf8 + "\"" +
-                                (blacklist.count(name) != 0 ? " outside the blacklist" : "")));
+                            store::ErrorKind::NotFound, "\"" + utf8 + "\" " + WhyNotListed(workspace, name)));
                     }
                     chosen.push_back(name);
                 }
