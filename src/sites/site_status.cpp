@@ -144,32 +144,13 @@ SiteStatusText SiteStatusLines(const SiteTable& table)
     return status;
 }
 
-namespace {
-
-bool FileHoldsResults(const fs::path& file)
-{
-    const store::LineList lines = store::LoadLines(file);
-    for (const std::string_view line : lines) {
-        for (const char* tag : {"<Submitted>", "<Version_Submitted>", "<Version_Listed>", "<Listed>"}) {
-            if (store::ContainsNoCase(line, tag) && !store::TagValue(line).empty()) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 store::Result<void>
 SaveSites(const SiteTable& table, const fs::path& productFolder, store::Durability durability)
 {
     const fs::path file = store::ResolveNoCase(productFolder, kSiteStatusFile);
     const SiteStatusText status = SiteStatusLines(table);
     std::error_code ec;
-    // An empty status never replaces results; a file without results has nothing to lose, so
-    // the categories chosen for the product are kept.
-    if (fs::exists(file, ec) && !status.holdsResults && FileHoldsResults(file)) {
+    if (fs::exists(file, ec) && !status.holdsResults) {
         return {};
     }
     return store::SaveStringToFile(file, status.text, store::FileAccess::Shared, durability);

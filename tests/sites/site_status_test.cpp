@@ -123,22 +123,6 @@ TEST(SiteStatusTest, AnEmptyStatusNeverOverwritesResults)
               std::string::npos);
 }
 
-// A status file without results (as written when a product is imported) loses nothing when
-// replaced: a category chosen later must reach it.
-TEST(SiteStatusTest, ACategoryReplacesAStatusWithoutResults)
-{
-    testsupport::TempDir dir;
-    dir.Write("sites.dat",
-              "<Site_Name>Alpha</Site_Name>\r\n<Category>-</Category>\r\n<Submitted></Submitted>\r\n"
-              "<Listed></Listed>\r\n<Skipped>NO</Skipped>");
-    SiteTable table = TableOf({"Alpha"});
-    table.sites[0].Category = "Games";
-    ASSERT_OK(SaveSites(table, dir.Path()));
-    SiteTable reread = TableOf({"Alpha"});
-    ReadSiteStatus(reread, store::LoadLines(dir / "sites.dat"));
-    EXPECT_EQ(reread.sites[0].Category, "Games");
-}
-
 TEST(SiteStatusTest, SubmittedColumnLeavesOutMidnight)
 {
     EXPECT_EQ(SubmittedColumnText(""), "");

@@ -6,7 +6,6 @@
 
 #include "cli/command_registry.h"
 #include "cli/console_prompter.h"
-#include "cli/demo/demo_categories.h"
 #include "cli/demo/demo_outcomes.h"
 #include "cli/demo/demo_sources.h"
 #include "cli/exit_codes.h"
@@ -230,24 +229,8 @@ int DemoRunner::Run()
             {"accounts", "set", "--default-login", kDefaultLogin, "--default-password", kDefaultPassword}))) {
         return kExitFailure;
     }
-    std::ostringstream categoryErrors;
-    {
-        std::ostringstream ignored;
-        std::istringstream noInput;
-        ConsolePrompter prompter(noInput, ignored, true, false);
-        CommandContext context(
-            ignored, categoryErrors, prompter, GlobalOptions{m_setup.workspace.string(), true});
-        store::Result<int> applied = ApplyDemoFastCategory(context,
-                                                           Sources() / kSiteSources / "fastcats" /
-                                                               (std::string(kFastCategory) + ".fct"),
-                                                           kCompany,
-                                                           kProduct);
-        if (!applied) {
-            m_err << "The demo stopped: " << applied.GetError().message << "\n";
-            return kExitFailure;
-        }
-        m_out << "Fast category \"" << kFastCategory << "\": " << applied.Value()
-              << " sites got their category\n";
+    if (!Shown(ProductArgs({"fastcat", "apply", kFastCategory}))) {
+        return kExitFailure;
     }
     m_out << "Account defaults: login " << kDefaultLogin << ", password " << kDefaultPassword << "\n";
 
