@@ -24,5 +24,6 @@ std::unique_ptr<Command> MakeBlacklistCommand();
 std::unique_ptr<Command> MakeFastcatCommand();
 std::unique_ptr<Command> MakeSubmitCommand();
 std::unique_ptr<Command> MakeReportCommand();
+std::unique_ptr<Command> MakeDemoCommand();
 
 } // namespace listrider::cli
