@@ -27,6 +27,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeStatsCommand());
     commands.push_back(MakeRequestAccountsCommand());
     commands.push_back(MakeSendErrorReportCommand());
+    commands.push_back(MakeDemoCommand());
     return commands;
 }
 

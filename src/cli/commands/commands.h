@@ -27,5 +27,6 @@ std::unique_ptr<Command> MakeReportCommand();
 std::unique_ptr<Command> MakeStatsCommand();
 std::unique_ptr<Command> MakeRequestAccountsCommand();
 std::unique_ptr<Command> MakeSendErrorReportCommand();
+std::unique_ptr<Command> MakeDemoCommand();
 
 } // namespace listrider::cli

@@ -261,14 +261,16 @@ public:
             }
             return kExitFailure;
         }
+        // With --json the standard output holds the summary alone.
+        std::ostream& notes = json ? context.Err() : context.Out();
         if (entry.padReminder) {
-            context.Out() << session.ToUtf8(*entry.padReminder) << "\n";
+            notes << session.ToUtf8(*entry.padReminder) << "\n";
         }
         if (runPage == engine::WizardPage::MainSubmit && !state.resumeMode) {
             state.page1.Clear();
             state.page1.counters.left = static_cast<long long>(state.checked.size());
         }
-        context.Out() << engine::kStartHint << "\n";
+        notes << engine::kStartHint << "\n";
         // Start saves the product first.
         if (store::Result<void> saved = catalogue::SaveProduct(editor, session.Context()); !saved) {
             return FailInCodePage(context, session, saved.GetError());
