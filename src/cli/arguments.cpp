@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include <sstream>
+
 namespace listrider::cli {
 namespace {
 
@@ -79,6 +81,28 @@ std::string Arguments::Finish() const
         }
     }
     return {};
+}
+
+std::string Arguments::FinishWithoutPositionals() const
+{
+    std::string problem = Finish();
+    if (problem.empty() && !Positionals().empty()) {
+        problem = "too many arguments";
+    }
+    return problem;
+}
+
+std::vector<std::string> SplitNames(const std::string& text)
+{
+    std::vector<std::string> names;
+    std::string current;
+    std::istringstream in(text);
+    while (std::getline(in, current, ',')) {
+        if (!current.empty()) {
+            names.push_back(current);
+        }
+    }
+    return names;
 }
 
 } // namespace listrider::cli

@@ -29,10 +29,16 @@ public:
     /// Returns the first problem: a missing option value or an unknown option; empty when none.
     std::string Finish() const;
 
+    /// As Finish, for a command that takes no positional words ("too many arguments").
+    std::string FinishWithoutPositionals() const;
+
 private:
     std::vector<std::string> m_args;
     std::vector<bool> m_used;
     std::string m_error;
 };
+
+/// Returns the non-empty parts of a comma-separated list ("a,b,,c" gives a, b, c).
+std::vector<std::string> SplitNames(const std::string& text);
 
 } // namespace listrider::cli

@@ -1,6 +1,7 @@
 #include "cli/catalogue_session.h"
 
 #include "catalogue/data_set.h"
+#include "cli/exit_codes.h"
 
 namespace listrider::cli {
 
@@ -103,6 +104,40 @@ int FailInCodePage(CommandContext& command, const CatalogueSession& session, con
         message += "; run it again with --yes or --no";
     }
     return command.Fail(store::MakeError(error.kind, message, session.ToUtf8(error.detail)));
+}
+
+int OpenProductSession(CommandContext& command,
+                       std::string_view company,
+                       std::string_view product,
+                       OpenedProduct& opened)
+{
+    store::Result<std::unique_ptr<CatalogueSession>> session = CatalogueSession::Open(command);
+    if (!session) {
+        return command.Fail(session.GetError());
+    }
+    opened.session = std::move(session.Value());
+    opened.editor = opened.session->NewEditor();
+    if (store::Result<void> open = opened.session->OpenProduct(opened.editor, company, product); !open) {
+        return FailInCodePage(command, *opened.session, open.GetError());
+    }
+    return kExitOk;
+}
+
+int OpenProductSession(CommandContext& command,
+                       Arguments& arguments,
+                       std::string_view verb,
+                       std::string_view usage,
+                       OpenedProduct& opened)
+{
+    const std::optional<std::string> company = arguments.Option("company");
+    const std::optional<std::string> product = arguments.Option("product");
+    if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
+        return command.UsageError(problem, usage);
+    }
+    if (!company || !product) {
+        return command.UsageError(std::string(verb) + " needs --company and --product", usage);
+    }
+    return OpenProductSession(command, *company, *product, opened);
 }
 
 } // namespace listrider::cli

@@ -10,6 +10,7 @@
 #include "catalogue/company_list.h"
 #include "catalogue/product_editor.h"
 #include "catalogue/product_list.h"
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "engine/session.h"
 #include "store/prompter.h"
@@ -82,5 +83,27 @@ namespace listrider::cli {
 
 /// Prints a core error whose texts are in the code page, the way every command does.
 int FailInCodePage(CommandContext& command, const CatalogueSession& session, const store::Error& error);
+
+/// A command's workspace with one product open in an editor.
+struct OpenedProduct
+{
+    std::unique_ptr<CatalogueSession> session;
+    catalogue::ProductEditor editor;
+};
+
+/// Opens the workspace and the product named in UTF-8 into `opened`; returns the success exit
+/// code, or the exit code of the failure it printed.
+int OpenProductSession(CommandContext& command,
+                       std::string_view company,
+                       std::string_view product,
+                       OpenedProduct& opened);
+
+/// As OpenProductSession for the product of --company and --product, the last options the
+/// command reads: a missing one, a positional word or an unknown option is a usage error of `verb`.
+int OpenProductSession(CommandContext& command,
+                       Arguments& arguments,
+                       std::string_view verb,
+                       std::string_view usage,
+                       OpenedProduct& opened);
 
 } // namespace listrider::cli

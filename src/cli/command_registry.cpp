@@ -24,6 +24,9 @@ std::vector<std::unique_ptr<Command>> MakeCommands()
     commands.push_back(MakeFastcatCommand());
     commands.push_back(MakeSubmitCommand());
     commands.push_back(MakeReportCommand());
+    commands.push_back(MakeStatsCommand());
+    commands.push_back(MakeRequestAccountsCommand());
+    commands.push_back(MakeSendErrorReportCommand());
     commands.push_back(MakeDemoCommand());
     return commands;
 }

@@ -74,16 +74,17 @@ bool IsUploadPath(const std::string& value, const UploadPaths& uploadPaths)
 
 std::string BuildFormBody(std::vector<std::string>& names,
                           std::vector<std::string>& values,
-                          const store::NarrowMacroResolver& resolve)
+                          const store::NarrowMacroResolver& resolve,
+                          FormBodyRules rules)
 {
     EqualizeLengths(names, values);
     std::string body;
     for (std::size_t i = 0; i < names.size(); ++i) {
         names[i] = Expand(names[i], resolve);
         values[i] = Expand(values[i], resolve);
-        body += store::UrlEncode(names[i]) + "=" + store::UrlEncode(values[i]) + "&";
+        body += store::UrlEncode(names[i]) + "=" + store::UrlEncode(values[i], rules.valueSpaceAs20) + "&";
     }
-    for (std::size_t i = names.size(); i-- > 0;) {
+    for (std::size_t i = rules.keepEmptyPairs ? 0 : names.size(); i-- > 0;) {
         if (names[i].empty() && values[i].empty()) {
             names.erase(names.begin() + static_cast<std::ptrdiff_t>(i));
             values.erase(values.begin() + static_cast<std::ptrdiff_t>(i));

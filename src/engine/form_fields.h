@@ -14,12 +14,20 @@ namespace listrider::engine {
 /// only values an upload sends as files.
 using UploadPaths = std::array<std::string, 4>;
 
+/// How a form body is written where a run differs from the submission's.
+struct FormBodyRules
+{
+    bool keepEmptyPairs = false; ///< fields whose name and value are both empty stay in the lists
+    bool valueSpaceAs20 = false; ///< values write a space as "%20" instead of "+"
+};
+
 /// Returns the URL-encoded form body, expanding the macros of every name and value in the lists
 /// first: "name=value" joined by "&", spaces as "+". Then removes (from both lists) every field
-/// whose name and value are both empty; the body keeps their "=&".
+/// whose name and value are both empty, unless the rules keep them; the body keeps their "=&".
 std::string BuildFormBody(std::vector<std::string>& names,
                           std::vector<std::string>& values,
-                          const store::NarrowMacroResolver& resolve);
+                          const store::NarrowMacroResolver& resolve,
+                          FormBodyRules rules = {});
 
 /// Returns the query of a GET, expanding the macros of every field once more: values encode a
 /// space as "%20" when `hasPrb`, else as "+"; names always as "+".

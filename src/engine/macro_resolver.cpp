@@ -168,24 +168,6 @@ void ZeroPrice(const RunValues& values, std::string_view token, std::string& out
     }
 }
 
-// |Limiting(100)Desc250| gives the first 100 characters of |Desc250|.
-void Limiting(RunValues& values, std::string_view token, std::string& out)
-{
-    const std::size_t open = token.find('(');
-    const std::size_t close = token.find(')', open);
-    if (close == std::string_view::npos) {
-        return;
-    }
-    const std::optional<std::int64_t> count = ParseWholeNumber(token.substr(open + 1, close - open - 1));
-    const std::string inner = "|" + std::string(token.substr(close + 1));
-    if (!count || *count < 0) {
-        return;
-    }
-    std::string value;
-    ResolveMacro(values, inner, value);
-    out += std::string_view(value).substr(0, static_cast<std::size_t>(*count));
-}
-
 } // namespace
 
 void ResolveMacro(RunValues& values, std::string_view token, std::string& out)
@@ -209,11 +191,28 @@ void ResolveMacro(RunValues& values, std::string_view token, std::string& out)
         return;
     }
     if (store::StartsWithNoCase(token, "|Limiting(")) {
-        Limiting(values, token, out);
+        ResolveLimiting(token, MacroResolverFor(values), out);
         return;
     }
     // "||" and every unknown name stay as written.
     out += token;
+}
+
+void ResolveLimiting(std::string_view token, const store::NarrowMacroResolver& inner, std::string& out)
+{
+    const std::size_t open = token.find('(');
+    const std::size_t close = token.find(')', open);
+    if (close == std::string_view::npos) {
+        return;
+    }
+    const std::optional<std::int64_t> count = ParseWholeNumber(token.substr(open + 1, close - open - 1));
+    const std::string innerToken = "|" + std::string(token.substr(close + 1));
+    if (!count || *count < 0) {
+        return;
+    }
+    std::string value;
+    inner(innerToken, value);
+    out += std::string_view(value).substr(0, static_cast<std::size_t>(*count));
 }
 
 store::NarrowMacroResolver MacroResolverFor(RunValues& values)

@@ -17,6 +17,10 @@ namespace listrider::engine {
 /// site's failure in `values` and appends nothing.
 void ResolveMacro(RunValues& values, std::string_view token, std::string& out);
 
+/// Appends the value of a |Limiting(N)Name| token: the first N characters of |Name| as `inner`
+/// resolves it; a token without its closing parenthesis or with no count appends nothing.
+void ResolveLimiting(std::string_view token, const store::NarrowMacroResolver& inner, std::string& out);
+
 /// Returns a resolver bound to the values, for the step loader, the success test and the
 /// request composer. The values must outlive it.
 store::NarrowMacroResolver MacroResolverFor(RunValues& values);

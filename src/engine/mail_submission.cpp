@@ -33,13 +33,21 @@ std::string RelayMessageText(const std::vector<std::string>& body)
     return text;
 }
 
+std::string RelayFormText(const RelayFormValues& values)
+{
+    return "From=" + store::UrlEncode(values.from) + "&To=" + store::UrlEncode(values.to) +
+           "&FromName=" + store::UrlEncode(values.fromName) + "&Subject=" + store::UrlEncode(values.subject) +
+           "&Message=" + store::UrlEncode(values.message);
+}
+
 std::string RelayForm(const MailMessage& message)
 {
     // The relay's "From" is the site's address and "To" the author's, as the message is meant.
-    return "From=" + store::UrlEncode(message.recipient) + "&To=" + store::UrlEncode(message.generalEmail) +
-           "&FromName=" + store::UrlEncode(message.senderName) +
-           "&Subject=" + store::UrlEncode(message.subject) +
-           "&Message=" + store::UrlEncode(RelayMessageText(message.body));
+    return RelayFormText(RelayFormValues{message.recipient,
+                                         message.generalEmail,
+                                         message.senderName,
+                                         message.subject,
+                                         RelayMessageText(message.body)});
 }
 
 SmtpSettings SmtpSettingsFromPrefs(const store::Prefs& prefs)
@@ -162,17 +170,16 @@ void SmtpSession::SMTPQuit()
     m_resultCode = kept;
 }
 
-RelayAnswer SendThroughRelay(const MailMessage& message,
-                             std::string_view relayHost,
-                             const ProxySettings& proxy,
-                             const std::filesystem::path& savedPage,
-                             std::shared_ptr<net::HttpConnectionPool> pool,
-                             net::TransferControl* control)
+RelayAnswer PostRelayForm(std::string form,
+                          std::string_view relayHost,
+                          const ProxySettings& proxy,
+                          std::shared_ptr<net::HttpConnectionPool> pool,
+                          net::TransferControl* control,
+                          std::function<void(std::size_t length)> onSent)
 {
     RelayAnswer answer;
     if (relayHost.empty()) {
         answer.errorText = std::string(kNoRelayMessage);
-        (void)store::SaveStringToFile(savedPage, "");
         return answer;
     }
     std::string base(relayHost);
@@ -187,12 +194,13 @@ RelayAnswer SendThroughRelay(const MailMessage& message,
     ApplyProxy(proxy, client.options);
     client.options.url = base + "/cgi-bin/mail.cgi";
     client.options.reference = base + "/sendmail.htm";
-    client.options.sendStream = RelayForm(message);
+    client.options.sendStream = std::move(form);
     client.SetTransferControl(control);
     // The relay's first answer is judged as it comes: a redirect is not followed (it is no 200).
     client.events.onLocationChange = [](std::string& location) {
         location = "about:blank";
     };
+    client.events.onSendData = std::move(onSent);
     net::StringSink body;
     client.SetResponseStream(&body);
     std::string failure;
@@ -212,8 +220,20 @@ RelayAnswer SendThroughRelay(const MailMessage& message,
     } else if (answer.status != 200) {
         answer.errorText = client.ReasonPhrase();
     }
+    answer.body = body.Text();
+    return answer;
+}
+
+RelayAnswer SendThroughRelay(const MailMessage& message,
+                             std::string_view relayHost,
+                             const ProxySettings& proxy,
+                             const std::filesystem::path& savedPage,
+                             std::shared_ptr<net::HttpConnectionPool> pool,
+                             net::TransferControl* control)
+{
+    RelayAnswer answer = PostRelayForm(RelayForm(message), relayHost, proxy, std::move(pool), control);
     (void)store::SaveStringToFile(
-        savedPage, body.Text(), store::FileAccess::Shared, store::Durability::Ordered);
+        savedPage, answer.body, store::FileAccess::Shared, store::Durability::Ordered);
     return answer;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,8 +39,22 @@ std::string FromHeader(const MailMessage& message);
 /// Returns the relay's message text: a line feed, then every body line followed by a line feed.
 std::string RelayMessageText(const std::vector<std::string>& body);
 
-/// Returns the relay form: From (the recipient), To (the author), FromName, Subject and Message,
-/// in that order, each value URL-encoded so that "&" and "=" in a text reach the relay intact.
+/// The five values of a relay form.
+struct RelayFormValues
+{
+    std::string from;
+    std::string to;
+    std::string fromName;
+    std::string subject;
+    std::string message;
+};
+
+/// Returns the relay form text: From, To, FromName, Subject and Message in that order, each
+/// value URL-encoded so that "&" and "=" in a text reach the relay intact.
+std::string RelayFormText(const RelayFormValues& values);
+
+/// Returns the relay form of an e-mail step: From (the recipient), To (the author), FromName,
+/// Subject and Message.
 std::string RelayForm(const MailMessage& message);
 
 /// The SMTP settings of the preferences.
@@ -110,11 +125,20 @@ struct RelayAnswer
     bool sent = false; ///< status 200
     int status = 0;
     std::string errorText; ///< the reason of a failed request
+    std::string body;      ///< the answer's body
 };
 
-/// Posts the message to the relay form at `relayHost` (host[:port], optionally with a scheme),
-/// path /cgi-bin/mail.cgi, referred by /sendmail.htm, through the proxy, and saves the answer's
-/// body as `savedPage`. An empty relay host refuses without a request.
+/// Posts a form text to the relay at `relayHost` (host[:port], optionally with a scheme), path
+/// /cgi-bin/mail.cgi, referred by /sendmail.htm, through the proxy. `onSent` sees the bytes of
+/// each piece of the body as it goes out. An empty relay host refuses without a request.
+RelayAnswer PostRelayForm(std::string form,
+                          std::string_view relayHost,
+                          const ProxySettings& proxy,
+                          std::shared_ptr<net::HttpConnectionPool> pool,
+                          net::TransferControl* control,
+                          std::function<void(std::size_t length)> onSent = {});
+
+/// Posts the message's relay form (PostRelayForm) and saves the answer's body as `savedPage`.
 RelayAnswer SendThroughRelay(const MailMessage& message,
                              std::string_view relayHost,
                              const ProxySettings& proxy,

@@ -33,13 +33,15 @@ std::string SiteLink(std::string_view url, std::string_view innerHtml)
 void AddReportTop(ReportLines& lines,
                   std::string_view title,
                   std::string_view kind,
-                  const ReportProduct& product)
+                  const ReportProduct& product,
+                  std::string_view charset)
 {
     lines.insert(lines.end(),
                  {
                      "<html>",
                      "<head>",
-                     R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)",
+                     R"(<meta http-equiv="Content-Type" content="text/html; charset=)" +
+                         std::string(charset) + R"(">)",
                      R"(<meta name="GENERATOR" content="">)",
                      "<title>" + HtmlEscape(title) + "</title>",
                      "</head>",

@@ -45,7 +45,8 @@ std::string SiteLink(std::string_view url, std::string_view innerHtml);
 void AddReportTop(ReportLines& lines,
                   std::string_view title,
                   std::string_view kind,
-                  const ReportProduct& product);
+                  const ReportProduct& product,
+                  std::string_view charset = "iso-8859-1");
 
 /// Adds the footer "<what> was created dd mmm yyyy  hh:mm:ss" and closes the document.
 void AddReportFooter(ReportLines& lines, std::string_view what, const store::LocalDateTime& now);

@@ -124,6 +124,12 @@ void RequestComposer::Abort()
     }
 }
 
+int RequestComposer::StatusCode() const
+{
+    std::lock_guard lock(m_clientMutex);
+    return m_client->StatusCode();
+}
+
 std::string RequestComposer::Cookie() const
 {
     std::lock_guard lock(m_clientMutex);
@@ -163,7 +169,10 @@ RequestComposer::SendStepRequest(StepRequest& request, const SiteFacts& site, co
     if (site.hasPrb) {
         request.path = ReplaceSpaces(request.path);
     }
-    std::string body = BuildFormBody(request.names, request.values, m_resolve);
+    std::string body = BuildFormBody(request.names,
+                                     request.values,
+                                     m_resolve,
+                                     FormBodyRules{m_rules.keepEmptyPairs, m_rules.prbInBody && site.hasPrb});
     m_streamToFile = false;
     m_protocolWord = request.method;
 
@@ -171,8 +180,8 @@ RequestComposer::SendStepRequest(StepRequest& request, const SiteFacts& site, co
     if (method == "GET") {
         return SendGet(request, site);
     }
-    if (method == "POSTSPECIAL") {
-        return SendPost(request, std::move(body), "POSTSPECIAL");
+    if (method == "POSTSPECIAL" || (method == "POSTUPLOAD" && m_rules.uploadAsForm)) {
+        return SendPost(request, std::move(body), method == "POSTSPECIAL" ? "POSTSPECIAL" : "POSTUPLOAD");
     }
     if (method == "POSTUPLOAD") {
         const std::string boundary = store::MakeBoundary();

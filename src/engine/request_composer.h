@@ -50,6 +50,14 @@ public:
     virtual void ShowHttpAction(const std::string& text) = 0;
 };
 
+/// How a companion run's requests differ from the submission's.
+struct RequestRules
+{
+    bool keepEmptyPairs = false; ///< empty pairs stay and give "=&" in the body and the query
+    bool prbInBody = false;      ///< "%20" for spaces in form-body values too at HasPrb sites
+    bool uploadAsForm = false;   ///< POSTUPLOAD sends the URL-encoded form body, no file part
+};
+
 /// The report counters the composer moves.
 struct RequestCounters
 {
@@ -85,6 +93,8 @@ public:
 
     void SetMaxResponseBytes(std::size_t limit) { m_maxResponseBytes = limit; }
 
+    void SetRules(RequestRules rules) { m_rules = rules; }
+
     /// Aborts the client's request and replaces the client by a new one with the fixed
     /// settings, keeping only the cookie text.
     void RecreateHTTP();
@@ -108,6 +118,9 @@ public:
     void SetReferrer(std::string referrer);
 
     int HttpErrorCode() const { return m_httpErrorCode; }
+
+    /// The status of the last answer received (0 when none came).
+    int StatusCode() const;
 
     const std::string& HttpErrorText() const { return m_httpErrorText; }
 
@@ -149,6 +162,7 @@ private:
     std::filesystem::path m_runLog;
     store::NarrowMacroResolver m_resolve;
     std::size_t m_maxResponseBytes = net::kDefaultMaxResponseBytes;
+    RequestRules m_rules;
 
     std::filesystem::path m_savedPage;
     std::string m_siteName;

@@ -1,6 +1,7 @@
 // The run's script language: the run values, macro expansion, value mappings and text commands
 // behind the run driver's RunScript.
 #include "engine/custom_value_cleaning.h"
+#include "engine/listing_values.h"
 #include "engine/macro_resolver.h"
 #include "engine/run_script_factory.h"
 #include "engine/run_values.h"
@@ -75,15 +76,7 @@ public:
 
     std::span<std::string> Custom() override { return std::span<std::string>(m_values.custom.data(), 10); }
 
-    void CleanFoundValues(const sites::SitesR& site) override
-    {
-        if (!site.Zam.empty()) {
-            const store::LineList replacements = SiteList(m_values, "zam");
-            CleanCustomValues(std::span<std::string>(m_values.custom.data(), 10), replacements);
-        } else {
-            TrimCustomValues(std::span<std::string>(m_values.custom.data(), 5));
-        }
-    }
+    void CleanFoundValues(const sites::SitesR&) override { engine::CleanFoundValues(m_values); }
 
     void ApplyStatsSum(std::string_view statsSum) override
     {

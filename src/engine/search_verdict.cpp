@@ -1,5 +1,6 @@
 #include "engine/search_verdict.h"
 
+#include "engine/listing_values.h"
 #include "engine/run_updates.h"
 #include "store/ascii.h"
 #include "store/numbers.h"
@@ -7,11 +8,6 @@
 
 namespace listrider::engine {
 namespace {
-
-std::string Trimmed(std::string_view text)
-{
-    return store::TrimTrailingSpaces(store::TrimLeadingSpaces(text));
-}
 
 void MarkExists(RunContext& run, SiteState& site)
 {
@@ -52,19 +48,7 @@ void ApplySearchVerdict(RunContext& run, SiteState& site)
     std::span<std::string> custom = run.script.Custom();
     if (site.step == kStepSuccess) {
         run.script.CleanFoundValues(record);
-        record.Listed = "YES";
-        if (record.StatsInfo[1] && custom[0].empty()) {
-            custom[0] = "Unknown";
-        }
-        std::string* const fields[] = {
-            &record.VersionListed, &record.Downloads, &record.SiteRating, &record.UserRating, &record.Votes};
-        for (std::size_t i = 0; i < 5; ++i) {
-            if (!custom[i].empty()) {
-                custom[i] = Trimmed(custom[i]);
-                *fields[i] = custom[i];
-            }
-        }
-        record.VersionListed = sites::CutText(record.VersionListed, sites::kShortTextLength);
+        StoreListingValues(record, custom);
         if (NormalizeVersion(custom[0]) == NormalizeVersion(run.in.productVersion)) {
             site.step = kStepFailure;
             MarkExists(run, site);
@@ -77,12 +61,7 @@ void ApplySearchVerdict(RunContext& run, SiteState& site)
         }
     } else if (site.step == kStepFailure) {
         site.step = site.search.notListedStep;
-        record.Listed = "NO";
-        record.VersionListed.clear();
-        record.Downloads.clear();
-        record.SiteRating.clear();
-        record.UserRating.clear();
-        record.Votes.clear();
+        ClearListingValues(record);
         if (site.step == kStepFailure) {
             run.control.SetOutcome(Outcome::Exists);
         }

@@ -6,6 +6,7 @@
 #include "engine/result_folder.h"
 #include "engine/run_updates.h"
 #include "engine/search_verdict.h"
+#include "engine/step_referrer.h"
 #include "engine/success_test.h"
 #include "sites/site_file_lines.h"
 #include "store/ascii.h"
@@ -34,20 +35,8 @@ void SearchOutdated(RunContext& run, SiteState& site)
 
 std::string Referrer(RunContext& run, const SiteState& site)
 {
-    std::string referrer;
-    const sites::SitesR& record = run.Record(site);
-    if (record.Ref.empty()) {
-        return referrer;
-    }
-    const store::LineList lines =
-        sites::SiteFileLines(*run.in.table, site.name + ".ref", true, run.in.config.GetSiteKey());
-    const std::string number = std::to_string(site.step);
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i] == number) {
-            referrer = store::SubstituteMacros(lines[i + 1], run.script.Resolver());
-        }
-    }
-    return referrer;
+    return StepReferrer(
+        *run.in.table, run.Record(site), site.step, run.in.config.GetSiteKey(), run.script.Resolver());
 }
 
 void Trace(RunContext& run,

@@ -244,7 +244,8 @@ store::Result<std::size_t> WriteMemberFiles(const fs::path& directory, const std
     return written;
 }
 
-store::Result<void> WriteZip(const fs::path& archive, const std::vector<ZipMember>& members)
+store::Result<void>
+WriteZip(const fs::path& archive, const std::vector<ZipMember>& members, const StoredMemberTest& stored)
 {
     std::error_code ec;
     if (members.empty()) {
@@ -278,7 +279,10 @@ store::Result<void> WriteZip(const fs::path& archive, const std::vector<ZipMembe
             zip_source_free(source);
             return fail(member.name + ": " + zip_strerror(za));
         }
-        if (zip_set_file_compression(za, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 9) != 0) {
+        const bool keep = stored && stored(member.name);
+        if (zip_set_file_compression(
+                za, static_cast<zip_uint64_t>(index), keep ? ZIP_CM_STORE : ZIP_CM_DEFLATE, keep ? 0 : 9) !=
+            0) {
             return fail(zip_strerror(za));
         }
     }

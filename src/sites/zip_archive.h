@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +54,14 @@ store::Result<ZipContents> ReadZipMembers(const std::filesystem::path& archive,
 store::Result<std::size_t> WriteMemberFiles(const std::filesystem::path& directory,
                                             const std::vector<ZipMember>& members);
 
-/// Replaces the archive with one holding exactly these members (deflated at level 9). An empty
-/// list removes the archive, as an archive without members is no package.
-store::Result<void> WriteZip(const std::filesystem::path& archive, const std::vector<ZipMember>& members);
+/// Says which members are stored uncompressed (already compressed data).
+using StoredMemberTest = std::function<bool(std::string_view name)>;
+
+/// Replaces the archive with one holding exactly these members, deflated at level 9 unless
+/// `stored` names them. An empty list removes the archive, as an archive without members is no
+/// package.
+store::Result<void> WriteZip(const std::filesystem::path& archive,
+                             const std::vector<ZipMember>& members,
+                             const StoredMemberTest& stored = {});
 
 } // namespace listrider::sites

@@ -5,6 +5,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace listrider::cli {
@@ -12,28 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
 class CatalogueCommandsTest : public ::testing::Test
 {
 protected:
-    CliRun Run(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--workspace", m_dir.Path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn(m_dir.Path(), std::move(args)); }
 
     CliRun Set(const std::string& field, const std::string& value)
     {

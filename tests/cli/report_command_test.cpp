@@ -5,6 +5,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "store/file_io.h"
 #include "support/recording_http_server.h"
 #include "support/temp_dir.h"
@@ -15,13 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::RecordedRequest;
 using testsupport::Reply;
-
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 // A product submitted on a loopback server to three sites: one done after a login, one refused
 // with a page its error list explains, one whose page is missing; a fourth site's account may
@@ -58,18 +52,7 @@ protected:
                 "<PASSWORD>LOGINPASSWORD</PASSWORD>\n<VALIDATE>VALIDATE</VALIDATE>\n");
     }
 
-    CliRun Run(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--workspace", m_dir.Path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn(m_dir.Path(), std::move(args)); }
 
     CliRun Product(std::vector<std::string> args)
     {
@@ -102,38 +85,7 @@ protected:
         ASSERT_EQ(Run({"product", "new", "--company", "Acme", "Zipper", "1.0"}).code, kExitOk);
         m_dir.Write("files/zipper.zip", "zip");
         m_dir.Write("files/zipper.xml", "<XML_DIZ_INFO/>");
-        const std::pair<std::string, std::string> fields[] = {
-            {"Program_Type", "Shareware"},
-            {"Program_Release_Status", "New Release"},
-            {"Program_Install_Support", "Install Only"},
-            {"Program_Release_Day", "05"},
-            {"Program_Release_Month", "May"},
-            {"Program_Release_Year", "2024"},
-            {"Program_Cost_Dollars", "9.95"},
-            {"Filename_Generic", "zipper.zip"},
-            {"File_Size_Bytes", "3000000"},
-            {"Program_OS_Support", "Win95,Linux"},
-            {"Program_Language", "English"},
-            {"Keywords", "zip,archive"},
-            {"Char_Desc_45", "Zips files"},
-            {"Char_Desc_80", "Zips files fast"},
-            {"Char_Desc_250", "Zips files fast."},
-            {"Char_Desc_450", "Zips files fast."},
-            {"Char_Desc_2000", "Zips files fast."},
-            {"Company_WebSite_URL", "http://acme.example"},
-            {"Contact_Email", "a@acme.example"},
-            {"Author_Email", "a@acme.example"},
-            {"General_Email", "a@acme.example"},
-            {"Support_Email", "a@acme.example"},
-            {"Sales_Email", "a@acme.example"},
-            {"Application_Info_URL", "http://acme.example/zipper"},
-            {"Application_XML_File_URL", "http://acme.example/zipper.xml"},
-            {"Primary_Download_URL", "http://acme.example/zipper.zip"},
-            {"PAD_Specific_Category", "Utilities"},
-            {"PAD_Categories", "Compression"},
-            {"Upload_File_Location", (m_dir / "files/zipper.zip").string()},
-            {"Upload_PAD_Location", (m_dir / "files/zipper.xml").string()},
-        };
+        const auto fields = SubmittableProductFields(m_dir.Path());
         for (const auto& [field, value] : fields) {
             const CliRun run = Product({"product", "set", field, value});
             ASSERT_EQ(run.code, kExitOk) << field << ": " << run.err;

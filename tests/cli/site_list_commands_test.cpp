@@ -4,17 +4,11 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace listrider::cli {
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 // A workspace with the site list fixture database built into it.
 class SiteListCommandsTest : public ::testing::Test
@@ -26,18 +20,7 @@ protected:
         ASSERT_EQ(built.code, kExitOk) << built.err;
     }
 
-    CliRun Run(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--workspace", m_dir.Path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn(m_dir.Path(), std::move(args)); }
 
     testsupport::TempDir m_dir;
 };

@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "store/date_time.h"
 #include "support/recording_http_server.h"
 #include "support/temp_dir.h"
@@ -19,13 +20,6 @@ namespace fs = std::filesystem;
 using testsupport::ReadBytes;
 using testsupport::RecordedRequest;
 using testsupport::Reply;
-
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 // What "sites list" printed: each row's check box and mark, the legend of each mark, the counters.
 struct ListedPage
@@ -100,18 +94,7 @@ protected:
         ASSERT_EQ(Run({"company", "new", "Acme"}).code, kExitOk);
     }
 
-    CliRun Run(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--workspace", m_dir.Path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn(m_dir.Path(), std::move(args)); }
 
     // A product whose fields pass the Submit page's validation, with the given ones on top.
     void MakeProduct(const std::string& name,

@@ -4,6 +4,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "store/file_io.h"
 #include "support/peer_process.h"
 #include "support/temp_dir.h"
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 using testsupport::ReadBytes;
 
 const fs::path kFixture = fs::path(LISTRIDER_TEST_DATA) / "sites" / "source";
-
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 bool Has(const std::string& text, const std::string& part)
 {
@@ -54,15 +48,7 @@ protected:
 
     CliRun Run(const fs::path& workspace, std::vector<std::string> args)
     {
-        args.insert(args.begin(), {"--workspace", workspace.string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
+        return RunCliIn(workspace, std::move(args));
     }
 
     // Server: Alpha Soft (newer), Searchy (new), MailBox Downloads (unchanged, no stamp) and the

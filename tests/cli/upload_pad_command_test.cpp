@@ -4,6 +4,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/exit_codes.h"
+#include "cli_runner.h"
 #include "store/file_io.h"
 #include "support/peer_process.h"
 #include "support/temp_dir.h"
@@ -13,13 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::ReadBytes;
-
-struct CliRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 bool Has(const std::string& text, const std::string& part)
 {
@@ -33,18 +27,7 @@ protected:
         : m_peer(std::string(LISTRIDER_PEERS_DIR) + "/ftp_peer.py", {m_root.Path().string()})
     {}
 
-    CliRun Run(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--workspace", (m_dir / "ws").string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun run;
-        run.code = RunCli(args, in, out, err, false);
-        run.out = out.str();
-        run.err = err.str();
-        return run;
-    }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn((m_dir / "ws"), std::move(args)); }
 
     CliRun Upload(std::vector<std::string> options)
     {

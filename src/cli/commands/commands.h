@@ -24,6 +24,9 @@ std::unique_ptr<Command> MakeBlacklistCommand();
 std::unique_ptr<Command> MakeFastcatCommand();
 std::unique_ptr<Command> MakeSubmitCommand();
 std::unique_ptr<Command> MakeReportCommand();
+std::unique_ptr<Command> MakeStatsCommand();
+std::unique_ptr<Command> MakeRequestAccountsCommand();
+std::unique_ptr<Command> MakeSendErrorReportCommand();
 std::unique_ptr<Command> MakeDemoCommand();
 
 } // namespace listrider::cli

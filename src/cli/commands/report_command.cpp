@@ -7,11 +7,9 @@
 #include "cli/commands/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/json_writer.h"
+#include "cli/last_run.h"
 #include "cli/report_views.h"
 #include "cli/run_reports.h"
-#include "engine/result_folder.h"
-#include "engine/run_lists_file.h"
-#include "store/date_time.h"
 
 namespace listrider::cli {
 namespace {
@@ -80,31 +78,16 @@ public:
             return context.Fail(opened.GetError());
         }
         CatalogueSession& session = *opened.Value();
-        engine::Session& workspace = session.Workspace();
         catalogue::ProductEditor editor = session.NewEditor();
         if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
             return FailInCodePage(context, session, open.GetError());
         }
-        const engine::ReportProduct about{editor.product.program.name, editor.product.program.version};
-        // A later program run does not know the run's date: the newest result folder is the run's.
-        const fs::path folder =
-            engine::ResultFolder(workspace.Workspace(),
-                                 about.name,
-                                 engine::GetNowDate(workspace.Workspace(), about.name, store::Today()));
-        store::Result<engine::SubmissionState> lists = engine::LoadRunLists(folder);
-        if (!lists) {
-            if (lists.GetError().kind == store::ErrorKind::NotFound) {
-                return FailInCodePage(context,
-                                      session,
-                                      store::MakeError(store::ErrorKind::NotFound,
-                                                       "No submission of " + about.name + " " +
-                                                           about.version +
-                                                           " in the last 31 days: run 'submit' first",
-                                                       folder.string()));
-            }
-            return FailInCodePage(context, session, lists.GetError());
+        store::Result<LastRun> last = LoadLastRun(session, editor);
+        if (!last) {
+            return FailInCodePage(context, session, last.GetError());
         }
-        const RunReports reports = BuildRunReports(session, editor, lists.Value(), folder, mask);
+        const RunReports reports =
+            BuildRunReports(session, editor, last.Value().state, last.Value().resultFolder, mask);
 
         JsonWriter writer;
         std::optional<fs::path> written;

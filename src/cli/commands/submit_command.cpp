@@ -66,19 +66,6 @@ constexpr std::string_view kUsage =
     "list or null), \"report\" (the Step 5 lists and totals or null), \"errorReport\" and\n"
     "\"submissionReport\" (paths or null). 'report' shows both pages again later.\n";
 
-std::vector<std::string> SplitNames(const std::string& text)
-{
-    std::vector<std::string> names;
-    std::string current;
-    std::istringstream in(text);
-    while (std::getline(in, current, ',')) {
-        if (!current.empty()) {
-            names.push_back(current);
-        }
-    }
-    return names;
-}
-
 const char* StepName(int step)
 {
     switch (step) {
