@@ -8,12 +8,9 @@
 
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
-#include <httplib.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 
 #include "engine/request_composer.h"
+#include "page_server.h"
 
 namespace {
 
@@ -24,46 +21,9 @@ using listrider::engine::StepRequest;
 constexpr int kSteps = 2000;
 
 // One loopback server for the whole program.
-class PageServer
+listrider::bench::PageServer& Server()
 {
-public:
-    PageServer()
-    {
-        m_server.set_keep_alive_max_count(100000);
-        // Without TCP_NODELAY every answer waits for a delayed ACK and both loops measure 40 ms
-        // of idle time per request instead of the clients.
-        m_server.set_socket_options([](int sock) {
-            int yes = 1;
-            ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-            ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-        });
-        m_server.Get("/page", [](const httplib::Request&, httplib::Response& res) {
-            res.set_content(std::string(1024, 'x'), "text/html");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-
-    ~PageServer()
-    {
-        m_server.stop();
-        m_thread.join();
-    }
-
-    std::string HostPort() const { return "127.0.0.1:" + std::to_string(m_port); }
-
-private:
-    httplib::Server m_server;
-    std::thread m_thread;
-    int m_port = 0;
-};
-
-PageServer& Server()
-{
-    static PageServer server;
+    static listrider::bench::PageServer server(std::string(1024, 'x'));
     return server;
 }
 

@@ -8,15 +8,12 @@
 #include <thread>
 
 #include <benchmark/benchmark.h>
-#include <httplib.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include "engine/journal.h"
 #include "engine/run_driver.h"
 #include "engine/run_script.h"
+#include "page_server.h"
 #include "sites/site_database_builder.h"
 #include "sites/site_status.h"
 #include "store/installation_config.h"
@@ -28,44 +25,9 @@ using namespace listrider;
 
 constexpr int kSites = 2000;
 
-class PageServer
+bench::PageServer& Server()
 {
-public:
-    PageServer()
-    {
-        m_server.set_keep_alive_max_count(100000);
-        m_server.set_socket_options([](int sock) {
-            int yes = 1;
-            ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-            ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-        });
-        m_server.Get("/page", [](const httplib::Request&, httplib::Response& res) {
-            res.set_content("<html>Thank you " + std::string(1000, 'x') + "</html>", "text/html");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-
-    ~PageServer()
-    {
-        m_server.stop();
-        m_thread.join();
-    }
-
-    std::string HostPort() const { return "127.0.0.1:" + std::to_string(m_port); }
-
-private:
-    httplib::Server m_server;
-    std::thread m_thread;
-    int m_port = 0;
-};
-
-PageServer& Server()
-{
-    static PageServer server;
+    static bench::PageServer server("<html>Thank you " + std::string(1000, 'x') + "</html>");
     return server;
 }
 
