@@ -77,11 +77,8 @@ public:
     {
         Arguments arguments(args);
         const bool keep = arguments.Flag("keep");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         const std::optional<std::string>& given = context.Options().workspace;
         store::Result<fs::path> workspace = FreshWorkspace(given);

@@ -58,30 +58,17 @@ public:
     int Run(std::span<const std::string> args, CommandContext& context) override
     {
         Arguments arguments(args);
-        const std::optional<std::string> company = arguments.Option("company");
-        const std::optional<std::string> product = arguments.Option("product");
         const std::optional<std::string> html = arguments.Option("html");
         const bool errors = arguments.Flag("errors");
         const bool json = arguments.Flag("json");
         const bool mask = arguments.Flag("mask-passwords");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
-            return context.UsageError(problem, kUsage);
+        OpenedProduct opened;
+        if (const int code = OpenProductSession(context, arguments, "report", kUsage, opened);
+            code != kExitOk) {
+            return code;
         }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
-        }
-        if (!company || !product) {
-            return context.UsageError("report needs --company and --product", kUsage);
-        }
-        store::Result<std::unique_ptr<CatalogueSession>> opened = CatalogueSession::Open(context);
-        if (!opened) {
-            return context.Fail(opened.GetError());
-        }
-        CatalogueSession& session = *opened.Value();
-        catalogue::ProductEditor editor = session.NewEditor();
-        if (store::Result<void> open = session.OpenProduct(editor, *company, *product); !open) {
-            return FailInCodePage(context, session, open.GetError());
-        }
+        CatalogueSession& session = *opened.session;
+        catalogue::ProductEditor& editor = opened.editor;
         store::Result<LastRun> last = LoadLastRun(session, editor);
         if (!last) {
             return FailInCodePage(context, session, last.GetError());

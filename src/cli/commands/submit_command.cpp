@@ -126,11 +126,8 @@ public:
         const bool noResume = arguments.Flag("no-resume");
         const bool trace = arguments.Flag("trace");
         const bool json = arguments.Flag("json");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         if (!company || !product) {
             return context.UsageError("submit needs --company and --product", kUsage);

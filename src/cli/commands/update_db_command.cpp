@@ -80,11 +80,8 @@ public:
     int Run(std::span<const std::string> args, CommandContext& context) override
     {
         Arguments arguments(args);
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         store::Result<fs::path> workspace = context.Workspace();
         if (!workspace) {

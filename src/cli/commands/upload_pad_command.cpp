@@ -48,11 +48,8 @@ public:
         const std::optional<std::string> passwordFile = arguments.Option("password-file");
         const bool passive = arguments.Flag("passive");
         const bool lowerCase = arguments.Flag("lowercase");
-        if (std::string problem = arguments.Finish(); !problem.empty()) {
+        if (std::string problem = arguments.FinishWithoutPositionals(); !problem.empty()) {
             return context.UsageError(problem, kUsage);
-        }
-        if (!arguments.Positionals().empty()) {
-            return context.UsageError("too many arguments", kUsage);
         }
         if (!company || !product) {
             return context.UsageError("upload-pad needs --company and --product", kUsage);
