@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libssl-dev openssl locales clang-format
   python3 python3-aiosmtpd python3-pyftpdlib
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libqt6svg6 fonts-dejavu-core
 )
 
 as_root() {

@@ -73,6 +73,7 @@ store::Result<std::unique_ptr<Session>> Session::Open(const fs::path& workspace,
     ShowStage(view, "Loading fast categories...");
     session->m_page.fastCategories.LoadFastCats(workspace);
     ShowStage(view, "Checking integrity of the sites index...");
+    ShowStage(view, "Checking integrity of the site database...");
     sites::CheckSitesComplexity(session->m_sites, workspace);
     for (std::string& note : session->m_packages->TakeNotes()) {
         session->m_notes.push_back(std::move(note));

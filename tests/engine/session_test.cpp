@@ -46,11 +46,12 @@ TEST(SessionStartUpTest, OpensTheSitesPageInStartUpOrder)
               (std::vector<std::string>{"Loading custom sites columns...",
                                         "Loading custom site filters...",
                                         "Loading site database..."}));
-    const std::vector<std::string> last(view.firstLines.end() - 3, view.firstLines.end());
+    const std::vector<std::string> last(view.firstLines.end() - 4, view.firstLines.end());
     EXPECT_EQ(last,
               (std::vector<std::string>{"Loading passwords base...",
                                         "Loading fast categories...",
-                                        "Checking integrity of the sites index..."}));
+                                        "Checking integrity of the sites index...",
+                                        "Checking integrity of the site database..."}));
 
     const sites::SitesPage& page = session.Page();
     EXPECT_EQ(page.columns.size(), 20u) << "the default column set is written";
